@@ -1,0 +1,102 @@
+// Cost of one sample's work: computing its colour, writing its eight cells
+// and reading its five inputs, each beside a baseline that shows the floor.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "colour/colour_coordinates.h"
+#include "numbers/cell_format.h"
+#include "numbers/number_reading.h"
+
+namespace {
+
+const vexa::Absorbances sample{0.5, 0.6, 0.4, 0.2};
+
+void ColourComputation(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto absorbances = sample;
+        benchmark::DoNotOptimize(absorbances);
+        benchmark::DoNotOptimize(vexa::computeColourCoordinates(absorbances, 2, 2));
+    }
+}
+BENCHMARK(ColourComputation);
+
+// Floor: the transcendental calls the method cannot avoid (four exp, three
+// log and exp pairs, one atan, one sqrt).
+void ColourComputationBaseline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto a = sample;
+        benchmark::DoNotOptimize(a);
+        double sum = std::exp(a.a450) + std::exp(a.a520) + std::exp(a.a570) + std::exp(a.a630);
+        sum += std::exp(std::log(a.a450) / 3) + std::exp(std::log(a.a520) / 3) + std::exp(std::log(a.a570) / 3);
+        sum += std::atan(a.a630) + std::sqrt(a.a450);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(ColourComputationBaseline);
+
+const std::array<double, 8> cells{42.29209200, 37.02309756, 33.55038830, 67.29795568,
+                                  24.30808985, 18.96126942, 22.98909488, 7.898401678};
+
+void CellFormatting(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int column = 2; column <= 9; ++column) {
+            double v = cells[column - 2];
+            benchmark::DoNotOptimize(v);
+            std::string text = vexa::formatCellText(v, vexa::cellFormatOfColumn(column), U'.');
+            benchmark::DoNotOptimize(text);
+        }
+    }
+}
+BENCHMARK(CellFormatting);
+
+// Floor: the correctly rounded 18-digit expansion of the same eight values.
+void CellFormattingBaseline(benchmark::State& state)
+{
+    std::array<char, 40> buffer{};
+    for (auto _ : state) {
+        for (double v : cells) {
+            benchmark::DoNotOptimize(v);
+            auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::scientific, 17);
+            benchmark::DoNotOptimize(r);
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+}
+BENCHMARK(CellFormattingBaseline);
+
+const std::array<std::string, 4> absorbanceTexts{"0.5", "0.6", "0.4", "0.2"};
+const std::string pathlengthText = "2";
+
+void InputReading(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vexa::readInteger(pathlengthText));
+        for (const auto& text : absorbanceTexts)
+            benchmark::DoNotOptimize(vexa::readReal(text, U'.'));
+    }
+}
+BENCHMARK(InputReading);
+
+// Floor: std::from_chars of the same five texts.
+void InputReadingBaseline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        int d = 0;
+        benchmark::DoNotOptimize(std::from_chars(pathlengthText.data(), pathlengthText.data() + 1, d));
+        for (const auto& text : absorbanceTexts) {
+            double v = 0;
+            benchmark::DoNotOptimize(std::from_chars(text.data(), text.data() + text.size(), v));
+            benchmark::DoNotOptimize(v);
+        }
+    }
+}
+BENCHMARK(InputReadingBaseline);
+
+} // namespace

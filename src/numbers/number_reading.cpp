@@ -1,0 +1,195 @@
+#include "numbers/number_reading.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "numbers/utf8.h"
+
+namespace vexa {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    if (i < s.size() && s[i] == '$') {
+        ++i;
+        if (i == s.size())
+            return std::nullopt;
+        std::uint64_t value = 0;
+        for (; i < s.size(); ++i) {
+            const int h = hexValue(s[i]);
+            if (h < 0)
+                return std::nullopt;
+            value = value * 16 + static_cast<unsigned>(h);
+            if (value > 0xFFFFFFFFu)
+                return std::nullopt;
+        }
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    if (i == s.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < s.size(); ++i) {
+        if (!isDigit(s[i]))
+            return std::nullopt;
+        value = value * 10 + (s[i] - '0');
+        if (value > std::numeric_limits<std::int32_t>::max())
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+// The pieces of a decimal number, ready for std::from_chars, which reads
+// with a point whatever the C library's locale says.
+struct RealSyntax {
+    std::vector<std::string> separators; // accepted decimal separators, UTF-8
+    bool loneSeparatorIsZero;            // "." alone reads as 0
+};
+
+std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
+{
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+
+    std::string normalized;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            normalized += '-';
+        ++i;
+    }
+
+    int mantissaDigits = 0;
+    int leadingIntegerDigits = 0; // significant digits before the separator
+    int zerosAfterSeparator = 0;  // before the first significant digit
+    bool seenNonZero = false;
+    bool seenSeparator = false;
+
+    while (i < s.size()) {
+        if (isDigit(s[i])) {
+            normalized += s[i];
+            ++mantissaDigits;
+            if (s[i] != '0')
+                seenNonZero = true;
+            if (!seenSeparator && seenNonZero)
+                ++leadingIntegerDigits;
+            if (seenSeparator && !seenNonZero)
+                ++zerosAfterSeparator;
+            ++i;
+            continue;
+        }
+        if (seenSeparator)
+            break;
+        bool matched = false;
+        for (const auto& sep : syntax.separators) {
+            if (s.substr(i).starts_with(sep)) {
+                normalized += '.';
+                i += sep.size();
+                seenSeparator = matched = true;
+                break;
+            }
+        }
+        if (!matched)
+            break;
+    }
+    if (mantissaDigits == 0 && !(seenSeparator && syntax.loneSeparatorIsZero))
+        return std::nullopt;
+    if (mantissaDigits == 0)
+        normalized += '0';
+
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        normalized += 'e';
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            negativeExponent = s[i] == '-';
+            normalized += s[i];
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < s.size() && isDigit(s[i])) {
+            if (exponent < 100000)
+                exponent = exponent * 10 + (s[i] - '0');
+            normalized += s[i];
+            ++i;
+        }
+        if (i == start)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    if (i != s.size())
+        return std::nullopt;
+
+    const char* first = normalized.data();
+    const char* last = first + normalized.size();
+    double value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large is refused; too small to tell from zero reads as zero.
+        const long long magnitude =
+            seenNonZero ? (leadingIntegerDigits > 0 ? leadingIntegerDigits : -zerosAfterSeparator) + exponent : 0;
+        if (magnitude > 0)
+            return std::nullopt;
+        return normalized.front() == '-' ? -0.0 : 0.0;
+    }
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::int32_t readInteger(std::string_view text)
+{
+    if (const auto value = parseInteger(text))
+        return *value;
+    throw ConversionError::notInteger(std::string(text));
+}
+
+double readReal(std::string_view text, char32_t decimalSeparator)
+{
+    const RealSyntax syntax{{utf8::encode(decimalSeparator)}, true};
+    if (const auto value = parseReal(text, syntax))
+        return *value;
+    throw ConversionError::notReal(std::string(text));
+}
+
+double readCellNumber(std::string_view text, char32_t decimalSeparator)
+{
+    RealSyntax syntax{{","}, false};
+    if (decimalSeparator != U',')
+        syntax.separators.push_back(utf8::encode(decimalSeparator));
+    if (const auto value = parseReal(text, syntax))
+        return *value;
+    throw ConversionError::notReal(std::string(text));
+}
+
+} // namespace vexa
