@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace vexa {
+
+// The VEXA logo, 120 x 60: a glass of red wine beside the name. Read from the
+// program's resources; stored there as an 8-bit, 256-colour bitmap.
+QPixmap logoPicture();
+
+// The program's window and desktop icon, 32 x 32 in 16 colours.
+QIcon applicationIcon();
+
+} // namespace vexa
