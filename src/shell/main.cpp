@@ -1,12 +1,6 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "shell/application.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VEXA"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("VEXA - Coordinates"));
-    window.showMaximized();
-    return QApplication::exec();
+    return vexa::runApplication(argc, argv);
 }

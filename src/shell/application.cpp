@@ -1,0 +1,51 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "fonts/design_fonts.h"
+#include "infowindows/about_box.h"
+#include "infowindows/help_window.h"
+#include "infowindows/pictures.h"
+#include "infowindows/splash_window.h"
+#include "shell/dialogs.h"
+#include "shell/main_window.h"
+#include "shell/numbering_dialog.h"
+#include "shell/system_number_settings.h"
+
+namespace vexa {
+
+int runApplication(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VEXA"));
+    QApplication::setFont(windowFont());
+    QApplication::setWindowIcon(applicationIcon());
+    {
+        // The classic face colour of the desktop the windows were designed
+        // on; the white notes of the main window need it to be legible.
+        QPalette palette = QApplication::palette();
+        const QColor face(212, 208, 200);
+        palette.setColor(QPalette::Window, face);
+        palette.setColor(QPalette::Button, face);
+        QApplication::setPalette(palette);
+    }
+
+    ScreenDialogs dialogs;
+    SystemNumberSettings numberSettings;
+
+    TForm1 form1(dialogs, numberSettings);
+    TForm2 form2(&form1);
+    TForm3 form3(&form1);
+    TForm5 form5; // shows itself, above the main window, until its timer hides it
+    TForm4 form4(dialogs, [&form1](std::int32_t startNumber) { form1.NumOrden = startNumber; });
+
+    form1.setAboutBox(&form2);
+    form1.setHelpWindow(&form3);
+    form1.setNumberingDialog(&form4);
+
+    form1.showMaximized();
+    return QApplication::exec();
+}
+
+} // namespace vexa

@@ -1,0 +1,100 @@
+#include "shell/cell_store_model.h"
+
+namespace vexa {
+
+CellStoreModel::CellStoreModel(int columnCount, int rowCount, QObject* parent)
+    : QAbstractTableModel(parent), columns_(columnCount), rowsShown_(rowCount)
+{
+}
+
+QString CellStoreModel::cell(int column, int row) const
+{
+    if (row < 0 || column < 0 || column >= columns_ || row >= static_cast<int>(rows_.size()))
+        return {};
+    return rows_[row][column];
+}
+
+void CellStoreModel::setCell(int column, int row, const QString& text)
+{
+    if (row < 0 || column < 0 || column >= columns_)
+        return;
+    if (row >= static_cast<int>(rows_.size()))
+        rows_.resize(row + 1, std::vector<QString>(columns_));
+    rows_[row][column] = text;
+
+    if (row == 0 && column > 0)
+        emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
+    else if (column == 0 && row > 0 && row < rowsShown_)
+        emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+    else if (row > 0 && row < rowsShown_) {
+        const QModelIndex i = index(row - 1, column - 1);
+        emit dataChanged(i, i);
+    }
+}
+
+void CellStoreModel::setGridRowCount(int rows)
+{
+    rows = std::max(rows, 1);
+    if (rows > rowsShown_) {
+        beginInsertRows({}, rowsShown_ - 1, rows - 2);
+        rowsShown_ = rows;
+        endInsertRows();
+    } else if (rows < rowsShown_) {
+        beginRemoveRows({}, rows - 1, rowsShown_ - 2);
+        rowsShown_ = rows;
+        endRemoveRows();
+    }
+}
+
+int CellStoreModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rowsShown_ - 1;
+}
+
+int CellStoreModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : columns_ - 1;
+}
+
+QVariant CellStoreModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return cell(index.column() + 1, index.row() + 1);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+bool CellStoreModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    // Whatever the user types becomes the cell text, without any check.
+    setCell(index.column() + 1, index.row() + 1, value.toString());
+    return true;
+}
+
+QVariant CellStoreModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    return orientation == Qt::Horizontal ? cell(section + 1, 0) : cell(0, section + 1);
+}
+
+Qt::ItemFlags CellStoreModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+} // namespace vexa

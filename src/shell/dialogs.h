@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace vexa {
+
+// Every box and window the program shows modally goes through this seam, so
+// that tests can replace it and nothing ever waits for a user who is not there.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // The prompt box: the text, no icon, one "OK" button, caption "VEXA".
+    virtual void showMessage(const QString& text) = 0;
+
+    // The error box: the text (an error's text with its full stop, see
+    // errorBoxText), the error icon, one "OK" button, caption "VEXA".
+    virtual void showError(const QString& text) = 0;
+
+    // Shows a window modally and returns when it is closed.
+    virtual void showModal(QDialog& window) = 0;
+};
+
+// The real boxes, on screen.
+class ScreenDialogs : public Dialogs {
+public:
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    void showModal(QDialog& window) override;
+};
+
+// The text the error box shows for an error's text: the text and a full stop.
+QString errorBoxText(const QString& errorText);
+
+} // namespace vexa

@@ -1,0 +1,122 @@
+#include "shell/numbering_dialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "fonts/design_fonts.h"
+#include "numbers/number_reading.h"
+#include "shell/command_boundary.h"
+
+namespace vexa {
+
+TForm4::TForm4(Dialogs& dialogs, std::function<void(std::int32_t)> setOrderNumber, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs),
+      setOrderNumber_(std::move(setOrderNumber))
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Número de la muestra"));
+    setFont(windowFont());
+    setFixedSize(298, 157);
+    move(200, 108);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Adding a order number to the sample"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(17, 23, 189, 68);
+
+    RadioButton1 = new QRadioButton(QStringLiteral("Yes"), GroupBox1);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton1->setGeometry(70, 19, 50, 17);
+
+    RadioButton2 = new QRadioButton(QStringLiteral("No"), GroupBox1);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2->setGeometry(70, 41, 43, 17);
+    RadioButton2->setChecked(true);
+
+    Label1 = new QLabel(QStringLiteral("Begin by ..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(218, 36, 53, 13);
+    Label1->setEnabled(false);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(226, 53, 39, 21);
+    Edit1->setEnabled(false);
+    Edit1->setAccessibleName(QStringLiteral("Begin by"));
+    Label1->setBuddy(Edit1);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(104, 110, 75, 25);
+    Button1->setAutoDefault(false); // Enter in the number does not press OK
+
+    setTabOrder(GroupBox1, Edit1);
+    setTabOrder(Edit1, Button1);
+
+    // A reaction runs when its button goes from unchecked to checked.
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            runCommand(dialogs_, [this] { RadioButton1Click(); });
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            runCommand(dialogs_, [this] { RadioButton2Click(); });
+    });
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { runCommand(dialogs_, [this] { Edit1Change(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { Button1Click(); }); });
+}
+
+bool TForm4::numberingOn() const
+{
+    return RadioButton1->isChecked();
+}
+
+void TForm4::resetToNo()
+{
+    RadioButton2->setChecked(true);
+    Edit1->setEnabled(false);
+    Label1->setEnabled(false);
+}
+
+void TForm4::showDialog()
+{
+    if (!isVisible())
+        show();
+}
+
+void TForm4::RadioButton1Click()
+{
+    Edit1->setEnabled(true);
+    Edit1->setFocus();
+    Label1->setEnabled(true);
+}
+
+void TForm4::RadioButton2Click()
+{
+    Edit1->clear();
+    Edit1->setEnabled(false);
+    Label1->setEnabled(false);
+}
+
+void TForm4::Edit1Change()
+{
+    if (!numberingOn())
+        return;
+    setOrderNumber_(readInteger(Edit1->text().toStdString()));
+}
+
+void TForm4::Button1Click()
+{
+    if (numberingOn() && Edit1->text().isEmpty()) {
+        dialogs_.showMessage(QStringLiteral("¿Número de orden de la muestra?"));
+        Edit1->setFocus();
+        return;
+    }
+    close();
+}
+
+} // namespace vexa
