@@ -1,10 +1,10 @@
 #include "numbers/number_reading.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <vector>
 
 #include "numbers/utf8.h"
 
@@ -65,8 +65,8 @@ std::optional<std::int32_t> parseInteger(std::string_view s)
 // The pieces of a decimal number, ready for std::from_chars, which reads
 // with a point whatever the C library's locale says.
 struct RealSyntax {
-    std::vector<std::string> separators; // accepted decimal separators, UTF-8
-    bool loneSeparatorIsZero;            // "." alone reads as 0
+    std::array<std::string, 2> separators; // accepted decimal separators, UTF-8; unused ones empty
+    bool loneSeparatorIsZero;              // "." alone reads as 0
 };
 
 std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
@@ -105,7 +105,7 @@ std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
             break;
         bool matched = false;
         for (const auto& sep : syntax.separators) {
-            if (s.substr(i).starts_with(sep)) {
+            if (!sep.empty() && s.substr(i).starts_with(sep)) {
                 normalized += '.';
                 i += sep.size();
                 seenSeparator = matched = true;
@@ -176,7 +176,7 @@ std::int32_t readInteger(std::string_view text)
 
 double readReal(std::string_view text, char32_t decimalSeparator)
 {
-    const RealSyntax syntax{{utf8::encode(decimalSeparator)}, true};
+    const RealSyntax syntax{{utf8::encode(decimalSeparator), std::string()}, true};
     if (const auto value = parseReal(text, syntax))
         return *value;
     throw ConversionError::notReal(std::string(text));
@@ -184,9 +184,9 @@ double readReal(std::string_view text, char32_t decimalSeparator)
 
 double readCellNumber(std::string_view text, char32_t decimalSeparator)
 {
-    RealSyntax syntax{{","}, false};
+    RealSyntax syntax{{",", std::string()}, false};
     if (decimalSeparator != U',')
-        syntax.separators.push_back(utf8::encode(decimalSeparator));
+        syntax.separators[1] = utf8::encode(decimalSeparator);
     if (const auto value = parseReal(text, syntax))
         return *value;
     throw ConversionError::notReal(std::string(text));

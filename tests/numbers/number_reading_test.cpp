@@ -23,6 +23,22 @@ QString errorOf(auto&& read)
 class NumberReadingTest : public QObject {
     Q_OBJECT
 
+    // Checks one row of a (text, separator, valid, value) table against a reader.
+    static void verifyRealReading(double (*read)(std::string_view, char32_t))
+    {
+        QFETCH(QString, text);
+        QFETCH(uint, separator);
+        QFETCH(bool, valid);
+        QFETCH(double, value);
+        const std::string s = text.toStdString();
+        if (valid) {
+            QCOMPARE(read(s, char32_t(separator)), value);
+        } else {
+            QCOMPARE(errorOf([&] { read(s, char32_t(separator)); }),
+                     QString("'%1' is not a valid floating point value").arg(text));
+        }
+    }
+
 private slots:
     void integers_data()
     {
@@ -102,20 +118,7 @@ private slots:
         QTest::newRow("hex") << "0x10" << point << false << 0.0;
     }
 
-    void reals()
-    {
-        QFETCH(QString, text);
-        QFETCH(uint, separator);
-        QFETCH(bool, valid);
-        QFETCH(double, value);
-        const std::string s = text.toStdString();
-        if (valid) {
-            QCOMPARE(vexa::readReal(s, char32_t(separator)), value);
-        } else {
-            QCOMPARE(errorOf([&] { vexa::readReal(s, char32_t(separator)); }),
-                     QString("'%1' is not a valid floating point value").arg(text));
-        }
-    }
+    void reals() { verifyRealReading(vexa::readReal); }
 
     void cellNumbers_data()
     {
@@ -135,20 +138,7 @@ private slots:
         QTest::newRow("typed text") << "abc" << point << false << 0.0;
     }
 
-    void cellNumbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(uint, separator);
-        QFETCH(bool, valid);
-        QFETCH(double, value);
-        const std::string s = text.toStdString();
-        if (valid) {
-            QCOMPARE(vexa::readCellNumber(s, char32_t(separator)), value);
-        } else {
-            QCOMPARE(errorOf([&] { vexa::readCellNumber(s, char32_t(separator)); }),
-                     QString("'%1' is not a valid floating point value").arg(text));
-        }
-    }
+    void cellNumbers() { verifyRealReading(vexa::readCellNumber); }
 
     // Under a comma locale the C library would read "0,5" and refuse "0.5";
     // the reading must follow the separator it is given, nothing else.
