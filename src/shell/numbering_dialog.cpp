@@ -39,7 +39,8 @@ TForm4::TForm4(Dialogs& dialogs, std::function<void(std::int32_t)> setOrderNumbe
 
     Label1 = new QLabel(QStringLiteral("Begin by ..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(218, 36, 53, 13);
+    Label1->move(218, 36);
+    Label1->adjustSize(); // sized to its text from a fixed left and top
     Label1->setEnabled(false);
 
     Edit1 = new QLineEdit(this);

@@ -74,7 +74,8 @@ private slots:
     void labelsShowTheirWholeText()
     {
         Shell shell;
-        for (QLabel* label : shell.form1.findChildren<QLabel*>()) {
+        const QList<QLabel*> labels = shell.form1.findChildren<QLabel*>() + shell.form4.findChildren<QLabel*>();
+        for (QLabel* label : labels) {
             if (label->text().isEmpty())
                 continue;
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
