@@ -39,8 +39,9 @@ StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
     }
 
     // The corner is the fixed cell of row 0, column 0; it shows its text too.
-    if (auto* corner = findChild<QAbstractButton*>())
-        corner->installEventFilter(this);
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_)
+        corner_->installEventFilter(this);
 
     setDefaultColumnWidth(defaultColumnWidth_);
     setDefaultRowHeight(rowHeight_);
@@ -134,8 +135,8 @@ void StringGrid::keyboardSearch(const QString&)
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Paint && watched->isWidgetType() && watched == findChild<QAbstractButton*>()) {
-        paintCornerCell(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Paint && corner_ && watched == corner_) {
+        paintCornerCell(corner_);
         return true;
     }
     return QTableView::eventFilter(watched, event);

@@ -56,6 +56,7 @@ private:
     void paintCornerCell(QWidget* corner);
 
     CellStoreModel* store_;
+    QWidget* corner_ = nullptr; // the fixed cell of row 0, column 0
     SelectCellHandler onSelectCell_;
     int defaultColumnWidth_ = 64;
     int rowHeight_ = 24;
