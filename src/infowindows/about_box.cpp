@@ -4,13 +4,12 @@
 #include "infowindows/credits.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace vexa {
 
 TForm2::TForm2(QWidget* parent)
-    : QDialog(parent)
+    : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Acerca de Quorella"));
@@ -50,17 +49,6 @@ TForm2::TForm2(QWidget* parent)
 void TForm2::Button1Click()
 {
     reject();
-}
-
-void TForm2::keyPressEvent(QKeyEvent* event)
-{
-    // QDialog closes on its cancel key (Esc); this box has no cancel button,
-    // so the key is swallowed.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace vexa

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "infowindows/no_cancel_dialog.h"
 
 class QFrame;
-class QKeyEvent;
 class QPushButton;
 
 namespace vexa {
@@ -11,7 +10,7 @@ namespace vexa {
 // The about box: logo, product name and credits, with one OK button. The main
 // window shows it modally with exec(). OK, Enter and the close box close it
 // (result: rejected); Esc does nothing, as the box has no cancel button.
-class TForm2 : public QDialog {
+class TForm2 : public NoCancelDialog {
     Q_OBJECT
 
 public:
@@ -20,9 +19,6 @@ public:
 public slots:
     // The OK button: closes the box.
     void Button1Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QFrame* Panel1 = nullptr;

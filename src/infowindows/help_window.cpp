@@ -5,7 +5,6 @@
 
 #include <QEvent>
 #include <QFile>
-#include <QKeyEvent>
 #include <QPalette>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -28,7 +27,7 @@ QString TForm3::helpText()
 }
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent)
+    : NoCancelDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Ayuda de Quorella 1.1"));
@@ -84,16 +83,6 @@ void TForm3::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     QDialog::changeEvent(event);
-}
-
-void TForm3::keyPressEvent(QKeyEvent* event)
-{
-    // Only the close box closes this window, not QDialog's Esc.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace vexa

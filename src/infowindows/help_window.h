@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "infowindows/no_cancel_dialog.h"
 
 class QEvent;
-class QKeyEvent;
 class QTextEdit;
 
 namespace vexa {
@@ -12,7 +11,7 @@ namespace vexa {
 // window. The main window shows it modally with exec(). It closes only by its
 // close box and is then hidden, not destroyed, so the next showing finds the
 // same size, position and scroll position.
-class TForm3 : public QDialog {
+class TForm3 : public NoCancelDialog {
     Q_OBJECT
 
 public:
@@ -28,7 +27,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextEdit* RichEdit1 = nullptr;
