@@ -11,7 +11,8 @@ struct CellFormat {
     int decimals;
 };
 
-// The format of grid columns 2 to 9 (X, Y, Z, L*, C*, h, a*, b*).
+// The format of grid columns 2 to 9 (X, Y, Z, L*, C*, h, a*, b*; see
+// result_columns.h).
 CellFormat cellFormatOfColumn(int column);
 
 // The text of a value in a number cell, written with the user's decimal

@@ -20,9 +20,9 @@
 #include "common/checked_int.h"
 #include "fonts/design_fonts.h"
 #include "infowindows/pictures.h"
-#include "numbers/cell_format.h"
 #include "numbers/number_reading.h"
 #include "numbers/number_settings.h"
+#include "numbers/result_columns.h"
 #include "shell/command_boundary.h"
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
@@ -416,12 +416,10 @@ void TForm1::CalcularClick()
     QString name = NomMuestra->text();
     if (numberingDialog_ && numberingDialog_->numberingOn())
         name += QString::number(NumOrden);
-    Resultados1->setCell(1, NumFila, name);
-    const double values[] = {c.X, c.Y, c.Z, c.L, c.C, c.h, c.a, c.b};
-    for (int column = 2; column <= 9; ++column)
-        Resultados1->setCell(
-            column, NumFila,
-            QString::fromStdString(formatCellText(values[column - 2], cellFormatOfColumn(column), separator)));
+    Resultados1->setCell(kNameColumn, NumFila, name);
+    const auto texts = resultCellTexts(c, separator);
+    for (int i = 0; i < kValueColumnCount; ++i)
+        Resultados1->setCell(kFirstValueColumn + i, NumFila, QString::fromStdString(texts[i]));
 
     markSample(NumFila, c.L, c.a, c.b);
 
@@ -452,7 +450,7 @@ void TForm1::Resultados1SelectCell(int /*column*/, int row, bool& canSelect)
     setMarkerFonts(Imagen->raster(), Image2->raster());
 
     // A selected row shows its L*, C*, h, a* and b* with a comma.
-    for (int column = 5; column <= 9; ++column) {
+    for (int column = kFirstRemarkedColumn; column <= kLastValueColumn; ++column) {
         QString text = Resultados1->cell(column, row);
         const auto point = text.indexOf(QLatin1Char('.'));
         if (point >= 0) {
@@ -466,10 +464,10 @@ void TForm1::Resultados1SelectCell(int /*column*/, int row, bool& canSelect)
         const auto read = [&](int column) {
             return readCellNumber(Resultados1->cell(column, row).toStdString(), separator);
         };
-        const double b = read(9);
-        const double a = read(8);
+        const double b = read(kBColumn);
+        const double a = read(kAColumn);
         drawAbMarker(Imagen->raster(), row, a, b);
-        drawLMarker(Image2->raster(), row, read(5));
+        drawLMarker(Image2->raster(), row, read(kLightnessColumn));
     }
 }
 
