@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 #include <exception>
 #include <optional>
 
@@ -51,6 +52,13 @@ QString swatchImage(const SrgbColour& colour)
         .arg(kSwatchHeight);
 }
 
+// A value with a point and a fixed number of decimals; a huge value typed
+// into the grid shows in exponent form rather than as hundreds of digits.
+QString number(double value, int decimals)
+{
+    return std::abs(value) < 1e6 ? QString::number(value, 'f', decimals) : QString::number(value, 'g', 6);
+}
+
 } // namespace
 
 SampleTooltip::SampleTooltip(StringGrid& grid, std::function<int()> sampleRowEnd,
@@ -83,19 +91,17 @@ QString SampleTooltip::toolTip(int row) const
 
     try {
         const SrgbColour colour = labToSrgb(sample->lab);
-        QString lines = QStringLiteral("L* %1").arg(sample->lab.L, 0, 'f', 1) + kDot +
-                        QStringLiteral("C* %1").arg(sample->chroma, 0, 'f', 2) + kDot +
-                        QStringLiteral("h %1").arg(sample->hue, 0, 'f', 2);
+        QString lines = QStringLiteral("L* ") + number(sample->lab.L, 1) + kDot + QStringLiteral("C* ") +
+                        number(sample->chroma, 2) + kDot + QStringLiteral("h ") + number(sample->hue, 2);
         if (!colour.inGamut)
             lines += QStringLiteral("<br>outside sRGB");
 
         const int selected = grid_.selectedRow();
         if (selected != row) {
             if (const std::optional<SampleValues> other = readSample(selected)) {
-                lines += QStringLiteral("<br>\u0394E*ab %1").arg(deltaE76(sample->lab, other->lab), 0, 'f', 1) + kDot +
-                         QStringLiteral("\u0394E00 %1 from sample %2")
-                             .arg(deltaE2000(sample->lab, other->lab), 0, 'f', 1)
-                             .arg(selected);
+                lines += QStringLiteral("<br>\u0394E*ab ") + number(deltaE76(sample->lab, other->lab), 1) + kDot +
+                         QStringLiteral("\u0394E00 ") + number(deltaE2000(sample->lab, other->lab), 1) +
+                         QStringLiteral(" from sample %1").arg(selected);
             }
         }
 
@@ -119,7 +125,8 @@ bool SampleTooltip::eventFilter(QObject* watched, QEvent* event)
     QWidget* area = static_cast<QWidget*>(watched);
     QHeaderView* rows = grid_.verticalHeader();
     // Model row r is grid row r + 1, in the cells and in the row-number column alike.
-    const int modelRow = area == rows->viewport() ? rows->logicalIndexAt(help->pos()) : grid_.indexAt(help->pos()).row();
+    const int modelRow =
+        area == rows->viewport() ? rows->logicalIndexAt(help->pos()) : grid_.indexAt(help->pos()).row();
     const QString text = modelRow >= 0 ? toolTip(modelRow + 1) : QString();
     if (text.isEmpty()) {
         QToolTip::hideText();

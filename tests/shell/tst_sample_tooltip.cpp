@@ -134,17 +134,33 @@ private slots:
         QCOMPARE(shown.swatch, QColor(132, 100, 99));
     }
 
+    // Rows typed into the grid: L*, C*, h, a*, b*.
+    void outsideTheGamut_data()
+    {
+        QTest::addColumn<QStringList>("lToB");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("swatch"); // clipped
+        QTest::newRow("saturated blue-green")
+            << QStringList{"50.0", "100.00", "180.00", "-100.00", "0.00"}
+            << QString::fromUtf8("L* 50.0 \u00B7 C* 100.00 \u00B7 h 180.00 outside sRGB") << QColor(0, 151, 117);
+        QTest::newRow("absurd values in exponent form")
+            << QStringList{"1E300", "1,5E7", "12", "2e300", "0"}
+            << QString::fromUtf8("L* 1e+300 \u00B7 C* 1.5e+07 \u00B7 h 12.00 outside sRGB") << QColor(0, 0, 0);
+    }
+
     void outsideTheGamut()
     {
+        QFETCH(QStringList, lToB);
+        QFETCH(QString, text);
+        QFETCH(QColor, swatch);
         Shell shell;
-        const QStringList lToB{"50.0", "100.00", "180.00", "-100.00", "0.00"};
         for (int i = 0; i < lToB.size(); ++i)
             shell.form1.Resultados1->setCell(kLightnessColumn + i, 1, lToB[i]);
         shell.form1.NumFila = 2;
 
         const Shown shown = hover(shell, 2, 1);
-        QVERIFY2(shown.text.endsWith("outside sRGB"), qPrintable(shown.text));
-        QCOMPARE(shown.swatch, QColor(0, 151, 117)); // clipped
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.swatch, swatch);
     }
 
     void noTooltip_data()
