@@ -68,8 +68,9 @@ inline PdfText readPdfWords(const QString& path)
     }
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
 
-    static const QRegularExpression tag(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re")
+        + QStringLiteral(R"re(|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const auto match = it.next();
         if (!match.captured(1).isEmpty()) {
