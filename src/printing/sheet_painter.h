@@ -17,6 +17,7 @@ QFont sheetFont();
 // PDF writer, image): solid black lines one device pixel wide, and each text
 // whole and unclipped, its top-left corner at the given point, on an opaque
 // white box as high as the font's line that paints over whatever lies below.
+// An empty text draws nothing.
 // The painter's pen, brush and font are restored afterwards.
 void playSheet(QPainter& painter, const std::vector<SheetOperation>& operations);
 
