@@ -9,7 +9,8 @@ PACKAGES := cmake make g++ \
 	fonts-liberation2 fonts-dejavu-core fontconfig locales-all \
 	libbenchmark-dev \
 	pkg-config \
-	liblcms2-dev
+	liblcms2-dev \
+	poppler-utils
 
 .PHONY: run test build configure deps bench clean
 

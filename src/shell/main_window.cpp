@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -23,6 +26,8 @@
 #include "numbers/number_reading.h"
 #include "numbers/number_settings.h"
 #include "numbers/result_columns.h"
+#include "printing/sheet_date_time.h"
+#include "printing/sheet_printing.h"
 #include "shell/command_boundary.h"
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
@@ -92,10 +97,20 @@ struct RepaintOnExit {
     }
 };
 
+// How error texts name the printer: the PDF file it writes, or its name.
+QString printTarget(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("the PDF file %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return QStringLiteral("the printer %1").arg(printer.printerName());
+}
+
+const SystemSheetClock systemSheetClock;
+
 } // namespace
 
 TForm1::TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), numberSettings_(numberSettings)
+    : QMainWindow(parent), dialogs_(dialogs), numberSettings_(numberSettings), sheetClock_(&systemSheetClock)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
@@ -112,6 +127,11 @@ TForm1::TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* 
 
     runCommand(dialogs_, [this] { FormCreate(); });
     NomMuestra->setFocus();
+}
+
+TForm1::~TForm1()
+{
+    delete PrintDialog1; // before the printer it works on
 }
 
 void TForm1::buildControls()
@@ -499,9 +519,37 @@ void TForm1::Guardar1Click()
     // Saving results files is not available yet.
 }
 
+QPrintDialog& TForm1::printDialog()
+{
+    if (!PrintDialog1) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setCollateCopies(true);
+        printer_->setPrintRange(QPrinter::PageRange);
+        PrintDialog1 = new QPrintDialog(printer_.get(), this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+        // A page range and the selection are offered, but the sheet is always its one page.
+        PrintDialog1->setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection
+                                 | QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile
+                                 | QAbstractPrintDialog::PrintShowPageSize);
+    }
+    return *PrintDialog1;
+}
+
 void TForm1::Imprimir1Click()
 {
-    // Printing is not available yet.
+    QPrintDialog& dialog = printDialog();
+    QPrinter& printer = *dialog.printer();
+    printer.setDocName(windowTitle());
+    SheetContent sheet{windowTitle(), QString(), NumFila,
+                       [this](int column, int row) { return Resultados1->cell(column, row); }};
+
+    if (!dialogs_.showPrintDialog(dialog))
+        return;
+    // The page is measured only now, in portrait, so that the sheet fits the
+    // paper the user chose in the dialog.
+    printer.setPageOrientation(QPageLayout::Portrait);
+    sheet.dateTime = sheetDateTimeText(*sheetClock_);
+    printSheet(printer, printTarget(printer), sheet);
 }
 
 void TForm1::Salir1Click()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "numbers/number_settings.h"
@@ -23,17 +24,27 @@ public:
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
     void showModal(QDialog& window) override { modalWindows << window.objectName(); }
+    bool showPrintDialog(QPrintDialog& dialog) override
+    {
+        ++printDialogs;
+        return answerPrintDialog && answerPrintDialog(dialog);
+    }
 
     void clear()
     {
         messages.clear();
         errors.clear();
         modalWindows.clear();
+        printDialogs = 0;
     }
 
     QStringList messages;
     QStringList errors;
     QStringList modalWindows;
+    int printDialogs = 0;
+    // Plays the user in the print dialog: may change its printer, and
+    // returns true to confirm. Unset, the dialog is cancelled.
+    std::function<bool(QPrintDialog&)> answerPrintDialog;
 };
 
 struct Shell {
