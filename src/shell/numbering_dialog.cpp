@@ -53,10 +53,13 @@ TForm4::TForm4(Dialogs& dialogs, std::function<void(std::int32_t)> setOrderNumbe
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(104, 110, 75, 25);
-    Button1->setAutoDefault(false); // Enter in the number does not press OK
+    // Enter on a focused OK presses it. The window has no default button, so
+    // Enter in the number presses nothing.
+    Button1->setAutoDefault(true);
 
-    setTabOrder(GroupBox1, Edit1);
-    setTabOrder(Edit1, Button1);
+    // Tab order: the checked answer, OK, the number.
+    setTabOrder(GroupBox1, Button1);
+    setTabOrder(Button1, Edit1);
 
     // A reaction runs when its button goes from unchecked to checked.
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
