@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -122,10 +123,28 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event)
 
 QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
+    moveRefused_ = false;
     const QModelIndex target = QTableView::moveCursor(action, modifiers);
-    if (target.isValid() && target != currentIndex() && !mayMoveTo(target))
+    if (target.isValid() && target != currentIndex() && !mayMoveTo(target)) {
+        moveRefused_ = true;
         return currentIndex();
+    }
     return target;
+}
+
+bool StringGrid::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab move from cell to cell. A move the handler refuses
+    // keeps the focus on the grid, as it does for the arrow keys; the base
+    // class would take such a Tab for leaving the grid.
+    if (tabKeyNavigation() && isVisible() && isEnabled()) {
+        QKeyEvent key(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
+        moveRefused_ = false;
+        keyPressEvent(&key);
+        if (key.isAccepted() || moveRefused_)
+            return true;
+    }
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void StringGrid::keyboardSearch(const QString&)

@@ -137,8 +137,11 @@ private slots:
     void selectingARowWithoutSampleDrawsNothing();
     void unreadableShownValueKeepsTheSelection_data();
     void unreadableShownValueKeepsTheSelection();
+    void bStarIsReadBeforeAStar();
     void keyboardMovesMarkTheNewRow_data();
     void keyboardMovesMarkTheNewRow();
+    void refusedKeyboardMoveKeepsTheFocus_data();
+    void refusedKeyboardMoveKeepsTheFocus();
     void clearWipesEveryMarker_data();
     void clearWipesEveryMarker();
     void markerOffTheChartIsNoError_data();
@@ -368,6 +371,22 @@ void GridSelectionTest::unreadableShownValueKeepsTheSelection()
     VERIFY_CHART(lScale(), *drawLScale());
 }
 
+// With both a* and b* unreadable, the error names b*: it is read first.
+void GridSelectionTest::bStarIsReadBeforeAStar()
+{
+    start();
+    calculate(workedExample);
+    grid()->setCell(8, 1, QStringLiteral("a?"));
+    grid()->setCell(9, 1, QStringLiteral("b?"));
+    wipeCharts();
+
+    clickCell(2, 1);
+
+    QCOMPARE(shell->dialogs.errors, QStringList{"'b?' is not a valid floating point value."});
+    VERIFY_CHART(abChart(), *drawAbChart());
+    VERIFY_CHART(lScale(), *drawLScale());
+}
+
 void GridSelectionTest::keyboardMovesMarkTheNewRow_data()
 {
     QTest::addColumn<int>("key");
@@ -402,6 +421,41 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow()
     QCOMPARE(shell->row(row).mid(4), sample.shown);
     VERIFY_CHART(abChart(), *withMarks(drawAbChart(), {abMark(row, sample.shownA, sample.shownB)}));
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(row, sample.shownL)}));
+}
+
+// A keyboard move into a row whose b* cannot be read is refused: the error
+// box shows, and the selection and the keyboard focus stay on the cell.
+void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("from"); // (column, row); row 2 is the unreadable one
+
+    QTest::newRow("Down") << int(Qt::Key_Down) << int(Qt::NoModifier) << QPoint(4, 1);
+    QTest::newRow("Up") << int(Qt::Key_Up) << int(Qt::NoModifier) << QPoint(4, 3);
+    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << int(Qt::NoModifier) << QPoint(9, 1);
+    QTest::newRow("Shift+Tab at the start of a row") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << QPoint(1, 3);
+}
+
+void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, from);
+    start();
+    for (int i = 0; i < 3; ++i)
+        calculate(workedExample);
+    grid()->setCell(9, 2, QStringLiteral("x"));
+    clickCell(from.x(), from.y());
+    QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
+    QCOMPARE(QApplication::focusWidget(), grid());
+    shell->dialogs.clear();
+
+    QTest::keyClick(grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(shell->dialogs.errors, QStringList{"'x' is not a valid floating point value."});
+    QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
+    QCOMPARE(QApplication::focusWidget(), grid());
 }
 
 void GridSelectionTest::clearWipesEveryMarker_data()
