@@ -6,6 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "numbers/result_columns.h"
 #include "numbers/utf8.h"
 
 namespace vexa {
@@ -49,16 +50,16 @@ std::string zeroText(int decimals, const std::string& separator)
 CellFormat cellFormatOfColumn(int column)
 {
     switch (column) {
-    case 2:
-    case 3:
-    case 4:
+    case kXColumn:
+    case kYColumn:
+    case kZColumn:
         return {5, 3};
-    case 5:
+    case kLightnessColumn:
         return {3, 1};
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case kChromaColumn:
+    case kHueColumn:
+    case kAColumn:
+    case kBColumn:
         return {4, 2};
     default:
         throw std::out_of_range("column without a number format");

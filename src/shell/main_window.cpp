@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <iterator>
 
 #include "charts/chart_backgrounds.h"
 #include "charts/chart_image.h"
@@ -173,7 +174,7 @@ void TForm1::buildControls()
     Panel4 = placePanel(client, "Panel4", 454, 164, 340, 41, QFrame::Panel | QFrame::Raised);
     Label8 = placeLabel(Panel4, "Label8", QStringLiteral("Sample's position on CIELAB space"), 68, 13, true);
 
-    Resultados1 = place(new StringGrid(10, initialRowCount, client), "Resultados1", 8, 217, 443, 304);
+    Resultados1 = place(new StringGrid(kResultColumnCount, initialRowCount, client), "Resultados1", 8, 217, 443, 304);
     Resultados1->setDefaultColumnWidth(41);
     Resultados1->setDefaultRowHeight(24);
     Resultados1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
@@ -364,14 +365,15 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormCreate()
 {
     NumFila = 1;
-    Resultados1->setColumnWidth(0, 20);
-    Resultados1->setColumnWidth(1, 65);
+    Resultados1->setColumnWidth(kRowNumberColumn, 20);
+    Resultados1->setColumnWidth(kNameColumn, 65);
     const char* headers[] = {"no", "    Sample", "     X", "     Y", "     Z",
                              "    L*", "    C*", "    h*", "    a*", "    b*"};
-    for (int column = 0; column < 10; ++column)
+    static_assert(std::size(headers) == kResultColumnCount);
+    for (int column = 0; column < kResultColumnCount; ++column)
         Resultados1->setCell(column, 0, QLatin1String(headers[column]));
     for (int row = 1; row <= gridCapacity; ++row)
-        Resultados1->setCell(0, row, QString::number(row));
+        Resultados1->setCell(kRowNumberColumn, row, QString::number(row));
 
     // Fresh chart rasters replace the old ones and every marker with them.
     Imagen->setRaster(drawAbChart());
@@ -475,7 +477,7 @@ void TForm1::Borrartodo1Click()
 {
     if (numberingDialog_)
         numberingDialog_->resetToNo();
-    for (int column = 1; column <= 9; ++column)
+    for (int column = kNameColumn; column <= kLastValueColumn; ++column)
         for (int row = 1; row <= NumFila; ++row)
             Resultados1->setCell(column, row, QString());
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));

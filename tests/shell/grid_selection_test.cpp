@@ -23,7 +23,7 @@ const QColor kRed(255, 0, 0);
 struct Sample {
     QStringList absorbances;
     double L, a, b;    // computed, unrounded
-    QStringList shown; // columns 5 to 9 (L*, C*, h, a*, b*) after selection
+    QStringList shown; // L*, C*, h, a*, b* after selection
     double shownL, shownA, shownB;
 };
 
@@ -157,6 +157,8 @@ private:
     const ChartRaster& abChart() const { return shell->form1.Imagen->raster(); }
     const ChartRaster& lScale() const { return shell->form1.Image2->raster(); }
     StringGrid* grid() const { return shell->form1.Resultados1; }
+    // The columns that selecting a row turns to a comma: L*, C*, h, a*, b*.
+    QStringList remarkedCells(int row) const { return shell->row(row, kFirstRemarkedColumn, kLastValueColumn); }
 
     std::unique_ptr<Shell> shell;
     QString separator;
@@ -279,24 +281,24 @@ void GridSelectionTest::selectingASampleRowMarksItFromTheShownTexts()
     QCOMPARE(marked.at.x, markedX);
     QCOMPARE(remarked.at.x, remarkedX);
 
-    const QStringList before = shell->row(1);
-    QCOMPARE(before.mid(4), shownWithPoints(sample.shown));
-    QVERIFY(before.mid(1, 3).join(QString()).contains(QLatin1Char('.')));
+    const QStringList before = shell->row(1, kNameColumn, kZColumn);
+    QCOMPARE(remarkedCells(1), shownWithPoints(sample.shown));
+    QVERIFY(shell->row(1, kXColumn, kZColumn).join(QString()).contains(QLatin1Char('.')));
 
     // The marker is drawn and the commas are in before the selection moves.
     QString lightnessWhenMoved;
     QImage abChartWhenMoved;
     connect(grid()->selectionModel(), &QItemSelectionModel::currentChanged, this, [&] {
-        lightnessWhenMoved = grid()->cell(5, 1);
+        lightnessWhenMoved = grid()->cell(kLightnessColumn, 1);
         abChartWhenMoved = abChart().image();
     });
 
-    clickCell(3, 1);
+    clickCell(kYColumn, 1);
 
     QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(3, 1));
-    QCOMPARE(shell->row(1).mid(0, 4), before.mid(0, 4)); // name, X, Y, Z keep their points
-    QCOMPARE(shell->row(1).mid(4), sample.shown);
+    QCOMPARE(grid()->currentIndex(), indexOf(kYColumn, 1));
+    QCOMPARE(shell->row(1, kNameColumn, kZColumn), before); // name, X, Y, Z keep their points
+    QCOMPARE(remarkedCells(1), sample.shown);
     QCOMPARE(lightnessWhenMoved, sample.shown[0]);
 
     const auto expectedAb = withMarks(drawAbChart(), {marked, remarked});
@@ -319,16 +321,16 @@ void GridSelectionTest::selectingARowWithoutSampleDrawsNothing()
     calculate(workedExample);
     // Texts that would read as a sample, or fail to read, if the row were
     // taken for one.
-    for (int column = 2; column <= 9; ++column)
-        grid()->setCell(column, row, column == 9 ? QStringLiteral("1.2.3") : QStringLiteral("12.5"));
+    for (int column = kFirstValueColumn; column <= kLastValueColumn; ++column)
+        grid()->setCell(column, row, column == kBColumn ? QStringLiteral("1.2.3") : QStringLiteral("12.5"));
     const QImage abBefore = abChart().image();
     const QImage lBefore = lScale().image();
 
-    clickCell(2, row);
+    clickCell(kXColumn, row);
 
     QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(2, row));
-    QCOMPARE(shell->row(row).mid(1),
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, row));
+    QCOMPARE(shell->row(row, kFirstValueColumn),
              (QStringList{"12.5", "12.5", "12.5", "12,5", "12,5", "12,5", "12,5", "1,2.3"}));
     QCOMPARE(abChart().image(), abBefore);
     QCOMPARE(lScale().image(), lBefore);
@@ -341,9 +343,10 @@ void GridSelectionTest::unreadableShownValueKeepsTheSelection_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("abMarked");
 
-    QTest::newRow("b* emptied") << 9 << "" << "'' is not a valid floating point value." << false;
-    QTest::newRow("a* not a number") << 8 << "x" << "'x' is not a valid floating point value." << false;
-    QTest::newRow("L* not a number") << 5 << "6 7" << "'6 7' is not a valid floating point value." << true;
+    QTest::newRow("b* emptied") << int(kBColumn) << "" << "'' is not a valid floating point value." << false;
+    QTest::newRow("a* not a number") << int(kAColumn) << "x" << "'x' is not a valid floating point value." << false;
+    QTest::newRow("L* not a number") << int(kLightnessColumn) << "6 7" << "'6 7' is not a valid floating point value."
+                                     << true;
 }
 
 void GridSelectionTest::unreadableShownValueKeepsTheSelection()
@@ -360,7 +363,7 @@ void GridSelectionTest::unreadableShownValueKeepsTheSelection()
     wipeCharts();
     shell->dialogs.clear();
 
-    clickCell(2, 1);
+    clickCell(kXColumn, 1);
 
     QCOMPARE(grid()->cell(column, 1), text);
     QCOMPARE(shell->dialogs.errors, QStringList{error});
@@ -376,11 +379,11 @@ void GridSelectionTest::bStarIsReadBeforeAStar()
 {
     start();
     calculate(workedExample);
-    grid()->setCell(8, 1, QStringLiteral("a?"));
-    grid()->setCell(9, 1, QStringLiteral("b?"));
+    grid()->setCell(kAColumn, 1, QStringLiteral("a?"));
+    grid()->setCell(kBColumn, 1, QStringLiteral("b?"));
     wipeCharts();
 
-    clickCell(2, 1);
+    clickCell(kXColumn, 1);
 
     QCOMPARE(shell->dialogs.errors, QStringList{"'b?' is not a valid floating point value."});
     VERIFY_CHART(abChart(), *drawAbChart());
@@ -393,9 +396,9 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow_data()
     QTest::addColumn<QPoint>("from"); // (column, row)
     QTest::addColumn<QPoint>("to");
 
-    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint(5, 1) << QPoint(5, 2);
-    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint(7, 2) << QPoint(7, 1);
-    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << QPoint(9, 1) << QPoint(1, 2);
+    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint(kLightnessColumn, 1) << QPoint(kLightnessColumn, 2);
+    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint(kHueColumn, 2) << QPoint(kHueColumn, 1);
+    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << QPoint(kLastValueColumn, 1) << QPoint(kNameColumn, 2);
 }
 
 void GridSelectionTest::keyboardMovesMarkTheNewRow()
@@ -418,7 +421,7 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow()
     QCOMPARE(grid()->currentIndex(), indexOf(to.x(), to.y()));
     const int row = to.y();
     const Sample& sample = row == 1 ? workedExample : aStarNearOne;
-    QCOMPARE(shell->row(row).mid(4), sample.shown);
+    QCOMPARE(remarkedCells(row), sample.shown);
     VERIFY_CHART(abChart(), *withMarks(drawAbChart(), {abMark(row, sample.shownA, sample.shownB)}));
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(row, sample.shownL)}));
 }
@@ -431,10 +434,12 @@ void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QPoint>("from"); // (column, row); row 2 is the unreadable one
 
-    QTest::newRow("Down") << int(Qt::Key_Down) << int(Qt::NoModifier) << QPoint(4, 1);
-    QTest::newRow("Up") << int(Qt::Key_Up) << int(Qt::NoModifier) << QPoint(4, 3);
-    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << int(Qt::NoModifier) << QPoint(9, 1);
-    QTest::newRow("Shift+Tab at the start of a row") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << QPoint(1, 3);
+    QTest::newRow("Down") << int(Qt::Key_Down) << int(Qt::NoModifier) << QPoint(kZColumn, 1);
+    QTest::newRow("Up") << int(Qt::Key_Up) << int(Qt::NoModifier) << QPoint(kZColumn, 3);
+    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << int(Qt::NoModifier)
+                                             << QPoint(kLastValueColumn, 1);
+    QTest::newRow("Shift+Tab at the start of a row") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
+                                                     << QPoint(kNameColumn, 3);
 }
 
 void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus()
@@ -445,7 +450,7 @@ void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus()
     start();
     for (int i = 0; i < 3; ++i)
         calculate(workedExample);
-    grid()->setCell(9, 2, QStringLiteral("x"));
+    grid()->setCell(kBColumn, 2, QStringLiteral("x"));
     clickCell(from.x(), from.y());
     QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
     QCOMPARE(QApplication::focusWidget(), grid());
@@ -478,8 +483,8 @@ void GridSelectionTest::clearWipesEveryMarker()
     for (int i = 0; i < samples; ++i)
         calculate(workedExample);
     QCOMPARE(grid()->rowCountShown(), std::max(13, samples + 1));
-    clickCell(2, selectedRow);
-    QCOMPARE(grid()->currentIndex(), indexOf(2, selectedRow));
+    clickCell(kXColumn, selectedRow);
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, selectedRow));
     QCOMPARE(shell->dialogs.errors, QStringList());
 
     if (command == QLatin1String("Ctrl+N"))
@@ -526,10 +531,10 @@ void GridSelectionTest::markerOffTheChartIsNoError()
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(1, sample.L)}));
 
     wipeCharts();
-    clickCell(2, 1);
+    clickCell(kXColumn, 1);
     QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(2, 1));
-    QCOMPARE(shell->row(1).mid(4), sample.shown);
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, 1));
+    QCOMPARE(remarkedCells(1), sample.shown);
     VERIFY_CHART(abChart(), *drawAbChart());
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(1, sample.shownL)}));
 }

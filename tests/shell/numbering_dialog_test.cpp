@@ -122,9 +122,9 @@ private slots:
         QVERIFY(!shell.form4.isVisible());
         for (int i = 0; i < 3; ++i)
             shell.calculateWorkedExample("Sample");
-        QCOMPARE(shell.form1.Resultados1->cell(1, 1), QString("Sample5"));
-        QCOMPARE(shell.form1.Resultados1->cell(1, 2), QString("Sample6"));
-        QCOMPARE(shell.form1.Resultados1->cell(1, 3), QString("Sample7"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 1), QString("Sample5"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 2), QString("Sample6"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 3), QString("Sample7"));
         QCOMPARE(shell.form1.NumOrden, 8);
 
         shell.form1.Nmerodemuestra1->trigger();
@@ -223,7 +223,7 @@ private slots:
         chooseYes(shell);
         shell.form4.close();
         shell.calculateWorkedExample("A");
-        QCOMPARE(shell.form1.Resultados1->cell(1, 3), QString("A2"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 3), QString("A2"));
     }
 };
 
