@@ -28,6 +28,7 @@
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
 #include "shell/string_grid.h"
+#include "shell/widget_placement.h"
 
 namespace vexa {
 
@@ -36,49 +37,6 @@ namespace {
 constexpr int gridCapacity = 50;   // samples in one grid
 constexpr int initialRowCount = 13; // header row and rows 1 to 12
 const QString fullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-// A label sizes itself to its text from a fixed left and top.
-QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, bool bold = false)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* placeEdit(QWidget* parent, const char* name, const QString& accessibleName, int left, int top, int width,
-                     QLabel* label)
-{
-    auto* edit = place(new QLineEdit(parent), name, left, top, width, 21);
-    edit->setAccessibleName(accessibleName);
-    edit->setContextMenuPolicy(Qt::NoContextMenu); // the window's pop-up menu serves
-    if (label)
-        label->setBuddy(edit);
-    return edit;
-}
-
-QFrame* placePanel(QWidget* parent, const char* name, int left, int top, int width, int height, int style,
-                   int lineWidth = 1)
-{
-    auto* panel = place(new QFrame(parent), name, left, top, width, height);
-    panel->setFrameStyle(style);
-    panel->setLineWidth(lineWidth);
-    return panel;
-}
 
 // Redraws a chart on screen when a drawing sequence ends, also when it ends
 // with an error: what was drawn before the error stays drawn.
@@ -144,6 +102,8 @@ void TForm1::buildControls()
     SegLong = placeEdit(GroupBox2, "SegLong", QStringLiteral("520 nm"), 109, 42, 68, Label3);
     TercLong = placeEdit(GroupBox2, "TercLong", QStringLiteral("570 nm"), 199, 42, 67, Label2);
     CuartLong = placeEdit(GroupBox2, "CuartLong", QStringLiteral("630 nm"), 287, 42, 68, Label12);
+    for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
+        edit->setContextMenuPolicy(Qt::NoContextMenu); // the window's pop-up menu serves
 
     Image1 = place(new QLabel(client), "Image1", 662, 38, 120, 61);
     Image1->setPixmap(logoPicture());
@@ -216,14 +176,8 @@ void TForm1::buildControls()
     QWidget::setTabOrder(Guardar, RadioButton1);
     QWidget::setTabOrder(RadioButton1, RadioButton2);
 
-    connect(Calcular, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { CalcularClick(); }); });
-    connect(Guardar, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { GuardarClick(); }); });
-}
-
-template <typename Handler>
-void TForm1::connectCommand(QAction* action, Handler handler)
-{
-    connect(action, &QAction::triggered, this, [this, handler] { runCommand(dialogs_, [&] { (this->*handler)(); }); });
+    connectCommand(dialogs_, Calcular, &QPushButton::clicked, this, &TForm1::CalcularClick);
+    connectCommand(dialogs_, Guardar, &QPushButton::clicked, this, &TForm1::GuardarClick);
 }
 
 void TForm1::buildMenus()
@@ -268,15 +222,15 @@ void TForm1::buildMenus()
     for (const auto& [action, name] : names)
         action->setObjectName(QLatin1String(name));
 
-    connectCommand(Nuevo1, &TForm1::Borrartodo1Click);
-    connectCommand(Abrir1, &TForm1::Abrir1Click);
-    connectCommand(Guardar1, &TForm1::Guardar1Click);
-    connectCommand(Imprimir1, &TForm1::Imprimir1Click);
-    connectCommand(Salir1, &TForm1::Salir1Click);
-    connectCommand(Borrartodo1, &TForm1::Borrartodo1Click);
-    connectCommand(Nmerodemuestra1, &TForm1::Nmerodemuestra1Click);
-    connectCommand(Ayuda, &TForm1::AyudaClick);
-    connectCommand(Acercade1, &TForm1::Acercade1Click);
+    connectCommand(dialogs_, Nuevo1, &QAction::triggered, this, &TForm1::Borrartodo1Click);
+    connectCommand(dialogs_, Abrir1, &QAction::triggered, this, &TForm1::Abrir1Click);
+    connectCommand(dialogs_, Guardar1, &QAction::triggered, this, &TForm1::Guardar1Click);
+    connectCommand(dialogs_, Imprimir1, &QAction::triggered, this, &TForm1::Imprimir1Click);
+    connectCommand(dialogs_, Salir1, &QAction::triggered, this, &TForm1::Salir1Click);
+    connectCommand(dialogs_, Borrartodo1, &QAction::triggered, this, &TForm1::Borrartodo1Click);
+    connectCommand(dialogs_, Nmerodemuestra1, &QAction::triggered, this, &TForm1::Nmerodemuestra1Click);
+    connectCommand(dialogs_, Ayuda, &QAction::triggered, this, &TForm1::AyudaClick);
+    connectCommand(dialogs_, Acercade1, &QAction::triggered, this, &TForm1::Acercade1Click);
 }
 
 void TForm1::buildPopupMenu()

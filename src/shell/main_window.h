@@ -120,9 +120,6 @@ private:
     bool isMenuShortcut(const QKeyEvent& key) const;
     void markSample(std::int32_t row, double lightness, double a, double b);
 
-    template <typename Handler>
-    void connectCommand(QAction* action, Handler handler);
-
     Dialogs& dialogs_;
     const NumberSettings& numberSettings_;
     QDialog* aboutBox_ = nullptr;
