@@ -13,12 +13,12 @@
 
 namespace {
 
-const vexa::Absorbances sample{0.5, 0.6, 0.4, 0.2};
+const vexa::Absorbances kSample{0.5, 0.6, 0.4, 0.2};
 
 void ColourComputation(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto absorbances = sample;
+        auto absorbances = kSample;
         benchmark::DoNotOptimize(absorbances);
         benchmark::DoNotOptimize(vexa::computeColourCoordinates(absorbances, 2, 2));
     }
@@ -30,7 +30,7 @@ BENCHMARK(ColourComputation);
 void ColourComputationBaseline(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto a = sample;
+        auto a = kSample;
         benchmark::DoNotOptimize(a);
         double sum = std::exp(a.a450) + std::exp(a.a520) + std::exp(a.a570) + std::exp(a.a630);
         sum += std::exp(std::log(a.a450) / 3) + std::exp(std::log(a.a520) / 3) + std::exp(std::log(a.a570) / 3);
@@ -41,13 +41,13 @@ void ColourComputationBaseline(benchmark::State& state)
 BENCHMARK(ColourComputationBaseline);
 
 // The worked example's eight results, as Calculate hands them to the grid.
-const vexa::ColourCoordinates result{.X = 42.29209200, .Y = 37.02309756, .Z = 33.55038830, .L = 67.29795568,
-                                     .a = 22.98909488, .b = 7.898401678, .C = 24.30808985, .h = 18.96126942};
+const vexa::ColourCoordinates kResult{.X = 42.29209200, .Y = 37.02309756, .Z = 33.55038830, .L = 67.29795568,
+                                      .a = 22.98909488, .b = 7.898401678, .C = 24.30808985, .h = 18.96126942};
 
 void CellFormatting(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto c = result;
+        auto c = kResult;
         benchmark::DoNotOptimize(c);
         auto texts = vexa::resultCellTexts(c, U'.');
         benchmark::DoNotOptimize(texts);
@@ -60,7 +60,7 @@ void CellFormattingBaseline(benchmark::State& state)
 {
     std::array<char, 40> buffer{};
     for (auto _ : state) {
-        for (double v : vexa::resultValues(result)) {
+        for (double v : vexa::resultValues(kResult)) {
             benchmark::DoNotOptimize(v);
             auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::scientific, 17);
             benchmark::DoNotOptimize(r);
@@ -70,14 +70,14 @@ void CellFormattingBaseline(benchmark::State& state)
 }
 BENCHMARK(CellFormattingBaseline);
 
-const std::array<std::string, 4> absorbanceTexts{"0.5", "0.6", "0.4", "0.2"};
-const std::string pathlengthText = "2";
+const std::array<std::string, 4> kAbsorbanceTexts{"0.5", "0.6", "0.4", "0.2"};
+const std::string kPathlengthText = "2";
 
 void InputReading(benchmark::State& state)
 {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vexa::readInteger(pathlengthText));
-        for (const auto& text : absorbanceTexts)
+        benchmark::DoNotOptimize(vexa::readInteger(kPathlengthText));
+        for (const auto& text : kAbsorbanceTexts)
             benchmark::DoNotOptimize(vexa::readReal(text, U'.'));
     }
 }
@@ -88,8 +88,8 @@ void InputReadingBaseline(benchmark::State& state)
 {
     for (auto _ : state) {
         int d = 0;
-        benchmark::DoNotOptimize(std::from_chars(pathlengthText.data(), pathlengthText.data() + 1, d));
-        for (const auto& text : absorbanceTexts) {
+        benchmark::DoNotOptimize(std::from_chars(kPathlengthText.data(), kPathlengthText.data() + 1, d));
+        for (const auto& text : kAbsorbanceTexts) {
             double v = 0;
             benchmark::DoNotOptimize(std::from_chars(text.data(), text.data() + text.size(), v));
             benchmark::DoNotOptimize(v);

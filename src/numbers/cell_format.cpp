@@ -12,12 +12,12 @@
 namespace vexa {
 namespace {
 
-constexpr int expansionDigits = 18;
+constexpr int kExpansionDigits = 18;
 
 // Significant digits of |value| (no leading zeros) and its decimal exponent
 // n: the number of digits before the point, or minus the zeros after it.
 struct Decimal {
-    std::array<char, expansionDigits> digits{};
+    std::array<char, kExpansionDigits> digits{};
     int exponent = 0;
 };
 
@@ -27,13 +27,13 @@ Decimal expand(double magnitude)
     // correctly rounded, independent of the C library's locale.
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, expansionDigits - 1);
+                                      std::chars_format::scientific, kExpansionDigits - 1);
     Decimal d;
     const char* p = buffer.data();
     d.digits[0] = p[0];
-    for (int i = 1; i < expansionDigits; ++i)
+    for (int i = 1; i < kExpansionDigits; ++i)
         d.digits[i] = p[i + 1]; // skip the point
-    const char* e = p + expansionDigits + 1; // 'e'
+    const char* e = p + kExpansionDigits + 1; // 'e'
     int exp10 = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exp10);
     d.exponent = exp10 + 1;

@@ -34,9 +34,9 @@ namespace vexa {
 
 namespace {
 
-constexpr int gridCapacity = 50;   // samples in one grid
-constexpr int initialRowCount = 13; // header row and rows 1 to 12
-const QString fullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
+constexpr int kGridCapacity = 50;   // samples in one grid
+constexpr int kInitialRowCount = 13; // header row and rows 1 to 12
+const QString kFullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
 
 // Redraws a chart on screen when a drawing sequence ends, also when it ends
 // with an error: what was drawn before the error stays drawn.
@@ -134,7 +134,7 @@ void TForm1::buildControls()
     Panel4 = placePanel(client, "Panel4", 454, 164, 340, 41, QFrame::Panel | QFrame::Raised);
     Label8 = placeLabel(Panel4, "Label8", QStringLiteral("Sample's position on CIELAB space"), 68, 13, true);
 
-    Resultados1 = place(new StringGrid(kResultColumnCount, initialRowCount, client), "Resultados1", 8, 217, 443, 304);
+    Resultados1 = place(new StringGrid(kResultColumnCount, kInitialRowCount, client), "Resultados1", 8, 217, 443, 304);
     Resultados1->setDefaultColumnWidth(41);
     Resultados1->setDefaultRowHeight(24);
     Resultados1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
@@ -326,7 +326,7 @@ void TForm1::FormCreate()
     static_assert(std::size(headers) == kResultColumnCount);
     for (int column = 0; column < kResultColumnCount; ++column)
         Resultados1->setCell(column, 0, QLatin1String(headers[column]));
-    for (int row = 1; row <= gridCapacity; ++row)
+    for (int row = 1; row <= kGridCapacity; ++row)
         Resultados1->setCell(kRowNumberColumn, row, QString::number(row));
 
     // Fresh chart rasters replace the old ones and every marker with them.
@@ -338,9 +338,9 @@ void TForm1::CalcularClick()
 {
     EspesorRef = RadioButton1->isChecked() ? 2 : 10;
 
-    if (NumFila > gridCapacity) {
+    if (NumFila > kGridCapacity) {
         // The grid holds 50 samples; a further one is refused before computing.
-        dialogs_.showMessage(fullGridPrompt);
+        dialogs_.showMessage(kFullGridPrompt);
         return;
     }
 
@@ -385,11 +385,11 @@ void TForm1::CalcularClick()
     if (__builtin_add_overflow(NumOrden, 1, &NumOrden))
         throw IntegerOverflow();
 
-    if (NumFila >= gridCapacity + 1) {
-        NumFila = gridCapacity + 1;
-        dialogs_.showMessage(fullGridPrompt);
+    if (NumFila >= kGridCapacity + 1) {
+        NumFila = kGridCapacity + 1;
+        dialogs_.showMessage(kFullGridPrompt);
     }
-    if (NumFila >= 14 && NumFila <= gridCapacity + 1)
+    if (NumFila >= 14 && NumFila <= kGridCapacity + 1)
         Resultados1->setRowCountShown(Resultados1->rowCountShown() + 1);
 }
 
@@ -435,7 +435,7 @@ void TForm1::Borrartodo1Click()
         for (int row = 1; row <= NumFila; ++row)
             Resultados1->setCell(column, row, QString());
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
-    Resultados1->setRowCountShown(initialRowCount);
+    Resultados1->setRowCountShown(kInitialRowCount);
     for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
         edit->clear();
     NumFila = 1;

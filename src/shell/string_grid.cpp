@@ -10,7 +10,7 @@
 namespace vexa {
 
 namespace {
-constexpr int gridLine = 1;
+constexpr int kGridLine = 1;
 }
 
 StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
@@ -52,25 +52,25 @@ StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
 void StringGrid::setDefaultColumnWidth(int width)
 {
     defaultColumnWidth_ = width;
-    horizontalHeader()->setDefaultSectionSize(width + gridLine);
+    horizontalHeader()->setDefaultSectionSize(width + kGridLine);
     for (int c = 0; c < store_->columnCount(); ++c)
-        horizontalHeader()->resizeSection(c, width + gridLine);
-    verticalHeader()->setFixedWidth(width + gridLine);
+        horizontalHeader()->resizeSection(c, width + kGridLine);
+    verticalHeader()->setFixedWidth(width + kGridLine);
 }
 
 void StringGrid::setColumnWidth(int column, int width)
 {
     if (column == 0)
-        verticalHeader()->setFixedWidth(width + gridLine);
+        verticalHeader()->setFixedWidth(width + kGridLine);
     else
-        horizontalHeader()->resizeSection(column - 1, width + gridLine);
+        horizontalHeader()->resizeSection(column - 1, width + kGridLine);
 }
 
 void StringGrid::setDefaultRowHeight(int height)
 {
     rowHeight_ = height;
-    verticalHeader()->setDefaultSectionSize(height + gridLine);
-    horizontalHeader()->setFixedHeight(height + gridLine);
+    verticalHeader()->setDefaultSectionSize(height + kGridLine);
+    horizontalHeader()->setFixedHeight(height + kGridLine);
 }
 
 int StringGrid::selectedColumn() const

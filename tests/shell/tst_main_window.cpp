@@ -17,7 +17,7 @@ using namespace vexa;
 using vexa::test::Shell;
 
 namespace {
-const QStringList workedExampleCells{"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"};
+const QStringList kWorkedExampleCells{"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"};
 }
 
 class MainWindowTest : public QObject {
@@ -156,8 +156,8 @@ private slots:
         shell.calculateWorkedExample();
         shell.calculateWorkedExample();
 
-        QCOMPARE(shell.row(1), QStringList{"Crianza7"} + workedExampleCells);
-        QCOMPARE(shell.row(2), QStringList{"Crianza8"} + workedExampleCells);
+        QCOMPARE(shell.row(1), QStringList{"Crianza7"} + kWorkedExampleCells);
+        QCOMPARE(shell.row(2), QStringList{"Crianza8"} + kWorkedExampleCells);
         QCOMPARE(shell.form1.NumFila, 3);
         QCOMPARE(shell.form1.NumOrden, 9);
         QCOMPARE(shell.form1.Resultados1->rowCountShown(), 13);
@@ -185,7 +185,7 @@ private slots:
         shell.dialogs.clear();
         shell.calculate("Crianza", "2", {"0,5", "0,6", "0,4", "0,2"});
         QVERIFY(shell.dialogs.errors.isEmpty());
-        QCOMPARE(shell.row(1), QStringList{"Crianza"} + workedExampleCells);
+        QCOMPARE(shell.row(1), QStringList{"Crianza"} + kWorkedExampleCells);
     }
 
     void rowCountGrowsFromTheThirteenthSample()
@@ -436,4 +436,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+#include "tst_main_window.moc"

@@ -228,4 +228,4 @@ private slots:
 };
 
 QTEST_MAIN(NumberingDialogTest)
-#include "numbering_dialog_test.moc"
+#include "tst_numbering_dialog.moc"

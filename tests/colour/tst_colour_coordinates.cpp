@@ -173,4 +173,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(ColourCoordinatesTest)
-#include "colour_coordinates_test.moc"
+#include "tst_colour_coordinates.moc"

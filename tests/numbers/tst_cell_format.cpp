@@ -92,4 +92,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(CellFormatTest)
-#include "cell_format_test.moc"
+#include "tst_cell_format.moc"
