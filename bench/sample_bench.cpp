@@ -8,8 +8,8 @@
 #include <string>
 
 #include "colour/colour_coordinates.h"
-#include "numbers/result_columns.h"
 #include "numbers/number_reading.h"
+#include "numbers/result_columns.h"
 
 namespace {
 
@@ -41,8 +41,14 @@ void ColourComputationBaseline(benchmark::State& state)
 BENCHMARK(ColourComputationBaseline);
 
 // The worked example's eight results, as Calculate hands them to the grid.
-const vexa::ColourCoordinates kResult{.X = 42.29209200, .Y = 37.02309756, .Z = 33.55038830, .L = 67.29795568,
-                                      .a = 22.98909488, .b = 7.898401678, .C = 24.30808985, .h = 18.96126942};
+const vexa::ColourCoordinates kResult{.X = 42.29209200,
+                                      .Y = 37.02309756,
+                                      .Z = 33.55038830,
+                                      .L = 67.29795568,
+                                      .a = 22.98909488,
+                                      .b = 7.898401678,
+                                      .C = 24.30808985,
+                                      .h = 18.96126942};
 
 void CellFormatting(benchmark::State& state)
 {

@@ -30,12 +30,12 @@ bool isBorder(QRgb pixel)
 } // namespace
 
 ChartRaster::ChartRaster(int width, int height)
-    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
-    , pen_(kBlack)
-    , fill_(kWhite)
-    , text_(kBlack)
-    , fontName_(QString::fromLatin1(kDefaultFace))
-    , fontPoints_(kDefaultPoints)
+    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
+      pen_(kBlack),
+      fill_(kWhite),
+      text_(kBlack),
+      fontName_(QString::fromLatin1(kDefaultFace)),
+      fontPoints_(kDefaultPoints)
 {
     image_.fill(kWhite);
 }

@@ -25,8 +25,8 @@ TForm4::TForm4(Dialogs& dialogs, std::function<void(std::int32_t)> setOrderNumbe
     setFixedSize(298, 157);
     move(200, 108);
 
-    GroupBox1 = place(new QGroupBox(QStringLiteral("Adding a order number to the sample"), this), "GroupBox1", 17, 23,
-                      189, 68);
+    GroupBox1 =
+        place(new QGroupBox(QStringLiteral("Adding a order number to the sample"), this), "GroupBox1", 17, 23, 189, 68);
     RadioButton1 = place(new QRadioButton(QStringLiteral("Yes"), GroupBox1), "RadioButton1", 70, 19, 50, 17);
     RadioButton2 = place(new QRadioButton(QStringLiteral("No"), GroupBox1), "RadioButton2", 70, 41, 43, 17);
     RadioButton2->setChecked(true);
