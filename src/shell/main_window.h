@@ -134,9 +134,6 @@ private:
     void markSample(std::int32_t row, double lightness, double a, double b);
     QPrintDialog& printDialog();
 
-    template <typename Handler>
-    void connectCommand(QAction* action, Handler handler);
-
     Dialogs& dialogs_;
     const NumberSettings& numberSettings_;
     QDialog* aboutBox_ = nullptr;

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "numbers/number_settings.h"
+#include "numbers/result_columns.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/numbering_dialog.h"
@@ -83,10 +84,12 @@ struct Shell {
         calculate(name, QStringLiteral("2"), {"0.5", "0.6", "0.4", "0.2"});
     }
 
-    QStringList row(int r) const
+    // The texts of row r from column `first` to column `last`; by default the
+    // name and the eight values.
+    QStringList row(int r, int first = kNameColumn, int last = kLastValueColumn) const
     {
         QStringList texts;
-        for (int c = 1; c <= 9; ++c)
+        for (int c = first; c <= last; ++c)
             texts << form1.Resultados1->cell(c, r);
         return texts;
     }
