@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <cstdint>
 
+#include "shell/dialogs.h"
+
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -16,7 +18,6 @@ class QStatusBar;
 namespace vexa {
 
 class ChartImage;
-class Dialogs;
 class NumberSettings;
 class StringGrid;
 class TForm4;
@@ -93,6 +94,10 @@ public:
     // Pop-up menu "PopupMenu1".
     QMenu* PopupMenu1;
 
+    // The results files' save and open dialogs, with the names they keep.
+    FileDialog SaveDialog1;
+    FileDialog OpenDialog1;
+
     // Command handlers.
     void FormCreate();
     void CalcularClick();
@@ -106,6 +111,11 @@ public:
     void Nmerodemuestra1Click();
     void GuardarClick();
     void Resultados1SelectCell(int column, int row, bool& canSelect);
+
+    // The open command once its file is chosen: reads the whole file and only
+    // then clears the grid and fills it. A file that cannot be read or is not
+    // a results file throws and leaves everything as it was.
+    void openResultsFile(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

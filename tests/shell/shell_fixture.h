@@ -24,16 +24,32 @@ public:
     void showError(const QString& text) override { errors << text; }
     void showModal(QDialog& window) override { modalWindows << window.objectName(); }
 
+    // Answers each file dialog with the next of `fileAnswers`: the files
+    // chosen, or an empty list (or none left) for a cancel.
+    bool executeFileDialog(FileDialog& dialog) override
+    {
+        fileDialogs << dialog;
+        const QStringList answer = fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+        if (answer.isEmpty())
+            return false;
+        dialog.files = answer;
+        dialog.fileName = answer.first();
+        return true;
+    }
+
     void clear()
     {
         messages.clear();
         errors.clear();
         modalWindows.clear();
+        fileDialogs.clear();
     }
 
     QStringList messages;
     QStringList errors;
     QStringList modalWindows;
+    QList<FileDialog> fileDialogs; // as each was shown
+    QList<QStringList> fileAnswers;
 };
 
 struct Shell {
