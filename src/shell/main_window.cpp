@@ -385,8 +385,11 @@ void TForm1::FormCreate()
         Resultados1->setCell(0, row, QString::number(row));
 
     // Fresh chart rasters replace the old ones and every marker with them.
-    Imagen->setRaster(drawAbChart());
-    Image2->setRaster(drawLScale());
+    // The backgrounds never change, so they are drawn once and copied after.
+    static const std::unique_ptr<ChartRaster> abChart = drawAbChart();
+    static const std::unique_ptr<ChartRaster> lScale = drawLScale();
+    Imagen->setRaster(std::make_unique<ChartRaster>(*abChart));
+    Image2->setRaster(std::make_unique<ChartRaster>(*lScale));
 }
 
 void TForm1::CalcularClick()
