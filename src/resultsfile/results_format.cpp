@@ -120,6 +120,8 @@ std::string encodeResultsFile(const ResultsTable& table)
     std::string utf8;
     bool fitsWindows1252 = true;
     std::string windows1252;
+    utf8.reserve(std::size_t(64) * kFileColumnCount * static_cast<std::size_t>(table.numFila()));
+    windows1252.reserve(utf8.capacity());
     for (int column = 1; column <= kFileColumnCount; ++column) {
         for (std::int32_t row = 1; row <= table.numFila(); ++row) {
             const std::string& text = table.cell(column, row);
@@ -130,12 +132,8 @@ std::string encodeResultsFile(const ResultsTable& table)
             utf8 += text;
             utf8 += "\r\n";
             if (fitsWindows1252) {
-                if (auto bytes = utf8ToWindows1252(text)) {
-                    windows1252 += *bytes;
-                    windows1252 += "\r\n";
-                } else {
-                    fitsWindows1252 = false;
-                }
+                fitsWindows1252 = appendWindows1252(windows1252, text);
+                windows1252 += "\r\n";
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vexa {
 
@@ -56,10 +57,8 @@ std::string windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::optional<std::string> utf8ToWindows1252(std::string_view text)
+bool appendWindows1252(std::string& out, std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -78,24 +77,24 @@ std::optional<std::string> utf8ToWindows1252(std::string_view text)
             c = lead & 0x0F;
             length = 3;
         } else {
-            return std::nullopt;
+            return false;
         }
         if (text.size() - i < length)
-            return std::nullopt;
+            return false;
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
             if ((next & 0xC0) != 0x80)
-                return std::nullopt;
+                return false;
             c = (c << 6) | (next & 0x3F);
         }
         const auto byte = windows1252Byte(c);
         // An overlong form of a code-page character is not valid UTF-8 either.
         if (!byte || (length == 3 && c < 0x800))
-            return std::nullopt;
+            return false;
         out += static_cast<char>(*byte);
         i += length;
     }
-    return out;
+    return true;
 }
 
 } // namespace vexa

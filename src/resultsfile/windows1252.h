@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,9 @@ namespace vexa {
 // The UTF-8 text of Windows-1252 bytes.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// The Windows-1252 bytes of a UTF-8 text, or nothing when a character has no
-// place in the code page or the text is not valid UTF-8.
-std::optional<std::string> utf8ToWindows1252(std::string_view text);
+// Appends the Windows-1252 bytes of a UTF-8 text to `out` and returns true.
+// Returns false, with `out` partly appended to, when a character has no place
+// in the code page or the text is not valid UTF-8.
+bool appendWindows1252(std::string& out, std::string_view text);
 
 } // namespace vexa
