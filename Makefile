@@ -33,6 +33,7 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/vexa_bench
+	./$(BUILD_DIR)/bench/vexa_window_bench
 
 check: check-build
 	cd $(CHECK_DIR) && $(CHECK_ENV) ctest --output-on-failure -j $(JOBS)
