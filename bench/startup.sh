@@ -21,28 +21,32 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "needs $tool (packages xvfb, xdotool)" >&2; exit 1; }
 done
 
-display=:$(( 90 + $$ % 100 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-# Wait for the server.
 i=0
-until xdotool getmouselocation >/dev/null 2>&1; do
-    i=$((i + 1)); [ $i -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
+until [ -s "$work/display" ]; do
+    i=$((i + 1)); [ $i -lt 200 ] || { echo "Xvfb did not start" >&2; exit 1; }
     sleep 0.05
 done
+export DISPLAY=":$(cat "$work/display")"
 
 now() { date +%s%N; }
 
 # measure PROGRAM TITLE: prints "milliseconds kilobytes"
 measure() {
     start=$(now)
-    "$1" >/dev/null 2>&1 &
+    "$1" >"$work/output" 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" --name "$2" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$1 ended early" >&2; exit 1; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0; wait "$pid" || status=$?
+            echo "$1 ended before its window showed (status $status):" >&2
+            cat "$work/output" >&2
+            exit 1
+        fi
         sleep 0.01
     done
     end=$(now)
