@@ -10,9 +10,23 @@ PACKAGES := cmake make g++ \
 	libbenchmark-dev \
 	pkg-config \
 	liblcms2-dev \
-	poppler-utils
+	poppler-utils \
+	clang \
+	libclang-rt-14-dev
 
-.PHONY: run test build configure deps bench clean
+# `make check` and `make fuzz` use a second build folder: the whole suite and
+# the fuzz targets built with clang, AddressSanitizer, UBSan and the checked
+# standard library; ccache is used when it is installed.
+CHECK_DIR ?= build-check
+CHECK_CXX ?= clang++
+FUZZ_SECONDS ?= 60
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -D_GLIBCXX_ASSERTIONS
+CCACHE := $(shell command -v ccache 2>/dev/null)
+CHECK_ENV := QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1
+
+.PHONY: run test build configure deps bench clean check check-build fuzz
 
 run: build
 	./$(BUILD_DIR)/src/shell/vexa
@@ -23,6 +37,21 @@ test: build
 bench: build
 	./$(BUILD_DIR)/bench/vexa_bench
 	./$(BUILD_DIR)/bench/vexa_results_file_bench
+	./$(BUILD_DIR)/bench/vexa_window_bench
+
+check: check-build
+	cd $(CHECK_DIR) && $(CHECK_ENV) ctest --output-on-failure -j $(JOBS)
+
+fuzz: check-build
+	cd $(CHECK_DIR) && $(CHECK_ENV) VEXA_FUZZ_SECONDS=$(FUZZ_SECONDS) \
+		ctest -L fuzz --output-on-failure -j $(JOBS) --timeout $$(( $(FUZZ_SECONDS) + 300 ))
+
+check-build: deps
+	cmake -S . -B $(CHECK_DIR) -G "Unix Makefiles" -DCMAKE_CXX_COMPILER=$(CHECK_CXX) \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS) -fsanitize=fuzzer-no-link" \
+		-DVEXA_BUILD_FUZZERS=ON -DVEXA_BUILD_BENCHMARKS=OFF \
+		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+	cmake --build $(CHECK_DIR) -j $(JOBS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,4 +63,4 @@ deps:
 	@./tools/install-deps.sh $(PACKAGES)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(CHECK_DIR)
