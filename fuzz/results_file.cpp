@@ -132,18 +132,22 @@ void checkFile(std::string_view bytes)
 {
     const auto expected = referenceLines(bytes);
     const vexa::ResultsLines lines = vexa::splitResultsLines(bytes);
-    require(lines.count == expected.size(),
-            "line count " + std::to_string(lines.count) + ", expected " + std::to_string(expected.size()));
-    require(lines.slot[0].empty(), "slot 0 is used");
+    if (lines.count != expected.size())
+        fail("line count " + std::to_string(lines.count) + ", expected " + std::to_string(expected.size()));
+    if (!lines.slot[0].empty())
+        fail("slot 0 is used");
     for (std::size_t i = 1; i <= vexa::kLineSlots; ++i) {
         const std::string_view slot = lines.slot[i];
         if (i > expected.size()) {
-            require(slot.empty(), "slot " + std::to_string(i) + " beyond the last line is not empty");
+            if (!slot.empty())
+                fail("slot " + std::to_string(i) + " beyond the last line is not empty");
             continue;
         }
-        require(slot == expected[i - 1], "slot " + std::to_string(i) + " holds '" + shown(slot) + "'");
-        require(slot.empty() || (slot.data() >= bytes.data() && slot.data() + slot.size() <= bytes.data() + bytes.size()),
-                "slot " + std::to_string(i) + " points outside the file");
+        if (slot != expected[i - 1])
+            fail("slot " + std::to_string(i) + " holds '" + shown(slot) + "'");
+        if (!(slot.empty()
+              || (slot.data() >= bytes.data() && slot.data() + slot.size() <= bytes.data() + bytes.size())))
+            fail("slot " + std::to_string(i) + " points outside the file");
     }
 
     const std::size_t count = expected.size();
@@ -151,18 +155,18 @@ void checkFile(std::string_view bytes)
     try {
         table = vexa::decodeResultsFile(bytes);
     } catch (const vexa::NotAResultsFile& e) {
-        require(count < vexa::kMinLineCount || count > vexa::kLineSlots,
-                std::string("a file of ") + std::to_string(count) + " lines refused: " + e.what());
+        if (!(count < vexa::kMinLineCount || count > vexa::kLineSlots))
+            fail(std::string("a file of ") + std::to_string(count) + " lines refused: " + e.what());
         const std::string what = e.what();
-        require(what.rfind("not a results file: " + std::to_string(count) + " line", 0) == 0,
-                "refusal without the line count: " + what);
+        if (!(what.rfind("not a results file: " + std::to_string(count) + " line", 0) == 0))
+            fail("refusal without the line count: " + what);
         return;
     }
-    require(count >= vexa::kMinLineCount && count <= vexa::kLineSlots,
-            "a file of " + std::to_string(count) + " lines read");
+    if (!(count >= vexa::kMinLineCount && count <= vexa::kLineSlots))
+        fail("a file of " + std::to_string(count) + " lines read");
     const std::int32_t n = table->numFila();
-    require(n >= 1 && n <= vexa::kMaxNumFila && std::size_t(n) == (count + 1) / 9,
-            "NumFila " + std::to_string(n) + " for " + std::to_string(count) + " lines");
+    if (!(n >= 1 && n <= vexa::kMaxNumFila && std::size_t(n) == (count + 1) / 9))
+        fail("NumFila " + std::to_string(n) + " for " + std::to_string(count) + " lines");
 
     const bool utf8 = decodeUtf8(bytes.substr(0, bytes.find('\x1a'))).has_value();
     for (int column = 1; column <= vexa::kFileColumnCount; ++column)
@@ -170,12 +174,14 @@ void checkFile(std::string_view bytes)
             const std::size_t line = std::size_t(column - 1) * std::size_t(n) + std::size_t(row - 1);
             const std::string_view raw = line < count ? expected[line] : std::string_view();
             const std::string want = utf8 ? std::string(raw) : cp1252ToUtf8(raw);
-            require(table->cell(column, row) == want, "cell " + std::to_string(column) + "," + std::to_string(row) +
-                                                          " is '" + shown(table->cell(column, row)) + "'");
+            if (table->cell(column, row) != want)
+                fail("cell " + std::to_string(column) + "," + std::to_string(row) + " is '"
+                     + shown(table->cell(column, row)) + "'");
         }
 
     const std::string written = vexa::encodeResultsFile(*table);
-    require(vexa::decodeResultsFile(written) == *table, "a table read from a file does not read back after writing");
+    if (vexa::decodeResultsFile(written) != *table)
+        fail("a table read from a file does not read back after writing");
 }
 
 // The cell texts of a table mode: pieces of the input between separators.
@@ -191,8 +197,9 @@ std::vector<std::string> cellTexts(std::string_view rest, char separator, bool a
         } else if (b < 0x80 || i + 2 >= rest.size()) {
             appendUtf8(cells.back(), b & 0x7F);
         } else {
-            char32_t c = ((char32_t(b & 0x7F) << 16) | (char32_t(static_cast<unsigned char>(rest[i + 1])) << 8) |
-                          static_cast<unsigned char>(rest[i + 2])) % 0x110000;
+            char32_t c = ((char32_t(b & 0x7F) << 16) | (char32_t(static_cast<unsigned char>(rest[i + 1])) << 8)
+                          | static_cast<unsigned char>(rest[i + 2]))
+                         % 0x110000;
             if (c >= 0xD800 && c <= 0xDFFF)
                 c -= 0x800; // no surrogates in a text
             appendUtf8(cells.back(), c);
@@ -212,13 +219,15 @@ void checkTable(std::string_view input, bool anyCharacter)
     try {
         table.emplace(numFila);
     } catch (const std::out_of_range&) {
-        require(numFila < 1 || numFila > vexa::kMaxNumFila, "NumFila " + std::to_string(numFila) + " refused");
+        if (!(numFila < 1 || numFila > vexa::kMaxNumFila))
+            fail("NumFila " + std::to_string(numFila) + " refused");
         return;
     }
-    require(numFila >= 1 && numFila <= vexa::kMaxNumFila, "NumFila " + std::to_string(numFila) + " accepted");
+    if (!(numFila >= 1 && numFila <= vexa::kMaxNumFila))
+        fail("NumFila " + std::to_string(numFila) + " accepted");
 
     const auto cells = cellTexts(input.substr(2), separator, anyCharacter);
-    std::string utf8; // the file in UTF-8
+    std::string utf8;   // the file in UTF-8
     std::string cp1252; // the file in Windows-1252, when every character fits
     bool fits = true;
     bool unsavable = false;
@@ -243,20 +252,23 @@ void checkTable(std::string_view input, bool anyCharacter)
     try {
         written = vexa::encodeResultsFile(*table);
     } catch (const vexa::UnsavableCell&) {
-        require(unsavable, "a table without CR or Ctrl-Z refused");
+        if (!unsavable)
+            fail("a table without CR or Ctrl-Z refused");
         return;
     }
-    require(!unsavable, "a cell with a CR or a Ctrl-Z written");
+    if (unsavable)
+        fail("a cell with a CR or a Ctrl-Z written");
     const bool legacy = fits && !decodeUtf8(cp1252).has_value();
-    require(written == (legacy ? cp1252 : utf8),
-            std::string("the file is not in ") + (legacy ? "Windows-1252" : "UTF-8") + ": '" + shown(written) + "'");
+    if (written != (legacy ? cp1252 : utf8))
+        fail(std::string("the file is not in ") + (legacy ? "Windows-1252" : "UTF-8") + ": '" + shown(written) + "'");
     vexa::ResultsTable back(1);
     try {
         back = vexa::decodeResultsFile(written);
     } catch (const vexa::NotAResultsFile& e) {
         fail(std::string("a written table does not read back: ") + e.what());
     }
-    require(back == *table, "a written table reads back changed: '" + shown(written) + "'");
+    if (back != *table)
+        fail("a written table reads back changed: '" + shown(written) + "'");
 }
 
 } // namespace
