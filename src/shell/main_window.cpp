@@ -467,9 +467,7 @@ void TForm1::Borrartodo1Click()
 {
     if (numberingDialog_)
         numberingDialog_->resetToNo();
-    for (int column = kNameColumn; column <= kLastValueColumn; ++column)
-        for (int row = 1; row <= NumFila; ++row)
-            Resultados1->setCell(column, row, QString());
+    Resultados1->clearCells(kNameColumn, kLastValueColumn, 1, NumFila);
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
     Resultados1->setRowCountShown(kInitialRowCount);
     for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
