@@ -552,12 +552,16 @@ void TForm1::Salir1Click()
 
 void TForm1::AyudaClick()
 {
+    if (!helpWindow_ && makeHelpWindow_)
+        helpWindow_ = makeHelpWindow_();
     if (helpWindow_)
         dialogs_.showModal(*helpWindow_);
 }
 
 void TForm1::Acercade1Click()
 {
+    if (!aboutBox_ && makeAboutBox_)
+        aboutBox_ = makeAboutBox_();
     if (aboutBox_)
         dialogs_.showModal(*aboutBox_);
 }
