@@ -7,7 +7,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ \
 	qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev \
 	fonts-liberation2 fonts-dejavu-core fontconfig locales-all \
-	libbenchmark-dev
+	libbenchmark-dev \
+	libcsv-dev \
+	libcli11-dev
 
 .PHONY: run test build configure deps bench clean
 

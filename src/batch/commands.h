@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "batch/sample_run.h"
+
+namespace vexa {
+
+// Exit statuses of vexa-batch.
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitRowsFailed = 1, // --keep-going wrote the good rows; some rows failed
+    kExitFailure = 2,    // nothing was written (bad input, usage, files)
+};
+
+// Where a run reads and writes. "-" as input reads standard input; an empty
+// output writes CSV to `standardOutput`.
+struct RunFiles {
+    std::string input;
+    std::string output;
+};
+
+struct ComputeOptions {
+    bool fullPrecision = false;
+    bool keepGoing = false;
+};
+
+// The compute command on streams: a sample file in, a results CSV out, in
+// the input's delimiter, decimal separator, line ends and byte order mark.
+// Throws CsvError, BatchError, or the first RowError unless keepGoing.
+RunSummary computeToCsv(std::istream& in, std::ostream& out, const ComputeOptions& options,
+                        const std::function<void(const RowError&)>& report = {});
+
+// vexa-batch compute: one sample a row in, the results out as CSV.
+// Messages go to `errors` as "vexa-batch: FILE: line 7, A520: ... ." lines.
+int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostream& standardOutput,
+               std::ostream& errors);
+
+// vexa-batch chart: the two charts with the samples marked, as a PNG.
+// Needs a QGuiApplication.
+int runChart(const RunFiles& files, std::ostream& errors);
+
+} // namespace vexa
