@@ -12,7 +12,6 @@ namespace {
 constexpr std::size_t kChunkSize = 1 << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Spaces are data: a pathlength of "2 " must be refused as the window refuses it.
 int noSpaces(unsigned char) { return 0; }
 
 bool isBlankLine(const std::string& line)
@@ -39,6 +38,17 @@ char detectDelimiter(const std::string& headerLine)
 }
 
 struct CsvReader::Parser {
+    Parser()
+    {
+        if (csv_init(&csv, CSV_STRICT | CSV_STRICT_FINI) != 0)
+            throw CsvError("out of memory");
+        // Spaces are data: a pathlength of "2 " must be refused as the window refuses it.
+        csv_set_space_func(&csv, noSpaces);
+    }
+    ~Parser() { csv_free(&csv); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
     csv_parser csv{};
     CsvRecord current;
     std::size_t fieldCount = 0;
@@ -81,10 +91,6 @@ struct CsvReader::Parser {
 
 CsvReader::CsvReader(std::istream& in) : in_(in), parser_(std::make_unique<Parser>()), chunk_(kChunkSize)
 {
-    if (csv_init(&parser_->csv, CSV_STRICT | CSV_STRICT_FINI) != 0)
-        throw CsvError("out of memory");
-    csv_set_space_func(&parser_->csv, noSpaces);
-
     // The header line decides the delimiter, so it is looked at before the
     // parser sees it. Blank lines before it are skipped.
     std::string first;
@@ -110,10 +116,7 @@ CsvReader::CsvReader(std::istream& in) : in_(in), parser_(std::make_unique<Parse
         throw CsvError("the file is empty: a header line is needed");
 }
 
-CsvReader::~CsvReader()
-{
-    csv_free(&parser_->csv);
-}
+CsvReader::~CsvReader() = default;
 
 bool CsvReader::readLine(std::string& line)
 {
