@@ -8,6 +8,8 @@ PACKAGES := cmake make g++ \
 	qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev \
 	fonts-liberation2 fonts-dejavu-core fontconfig locales-all \
 	libbenchmark-dev \
+	pkg-config \
+	liblcms2-dev \
 	libcsv-dev \
 	libcli11-dev
 

@@ -26,6 +26,7 @@
 #include "shell/command_boundary.h"
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
+#include "shell/sample_tooltip.h"
 #include "shell/string_grid.h"
 
 namespace vexa {
@@ -191,6 +192,7 @@ void TForm1::buildControls()
             return false;
         return canSelect;
     });
+    new SampleTooltip(*Resultados1, [this] { return NumFila; }, numberSettings_, Resultados1);
 
     Panel2 = placePanel(client, "Panel2", 454, 217, 341, 304, QFrame::Panel | QFrame::Sunken, 2);
     Imagen = place(new ChartImage(Panel2), "Imagen", 1, 2, 301, 301);
