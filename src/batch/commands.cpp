@@ -72,8 +72,8 @@ int guarded(const RunFiles& files, std::ostream& errors, Run run)
 
 class CsvResultsSink : public SampleSink {
 public:
-    CsvResultsSink(std::ostream& out, const CsvReader& reader, const ComputeOptions& options)
-        : csv_(out, reader.delimiter(), reader.lineEnd()), results_(csv_, options.fullPrecision, options.keepGoing)
+    CsvResultsSink(std::ostream& out, const CsvReader& reader, const ResultsCsvColumns& columns)
+        : csv_(out, reader.delimiter(), reader.lineEnd()), results_(csv_, columns)
     {
         if (reader.hasByteOrderMark())
             csv_.writeByteOrderMark();
@@ -110,11 +110,37 @@ private:
 
 } // namespace
 
+Sample findReferenceSample(std::istream& in, const std::string& name)
+{
+    CsvReader reader(in);
+    const SampleColumns columns = findSampleColumns(reader.header().fields);
+    if (columns.name < 0)
+        throw BatchError("--reference names a sample, but the file has no name column");
+    CsvRecord record;
+    while (reader.next(record)) {
+        if (static_cast<std::size_t>(columns.name) < record.fields.size() && record.fields[columns.name] == name)
+            return computeSampleRow(record, columns, csvDecimalSeparator(reader.delimiter()));
+    }
+    throw BatchError("no sample is named '" + name + "' (--reference)");
+}
+
 RunSummary computeToCsv(std::istream& in, std::ostream& out, const ComputeOptions& options,
                         const std::function<void(const RowError&)>& report)
 {
+    ResultsCsvColumns columns;
+    columns.fullPrecision = options.fullPrecision;
+    columns.swatch = options.swatch;
+    columns.error = options.keepGoing;
+    if (options.reference) {
+        const auto start = in.tellg();
+        if (start < 0)
+            throw BatchError("--reference reads the samples twice: give a file, not standard input");
+        columns.reference = sampleLab(findReferenceSample(in, *options.reference), options.fullPrecision);
+        in.clear();
+        in.seekg(start);
+    }
     CsvReader reader(in);
-    CsvResultsSink sink(out, reader, options);
+    CsvResultsSink sink(out, reader, columns);
     return computeSamples(reader, sink, options.keepGoing, report);
 }
 

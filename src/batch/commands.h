@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -26,10 +27,17 @@ struct RunFiles {
 struct ComputeOptions {
     bool fullPrecision = false;
     bool keepGoing = false;
+    // dE76 and dE00 columns: the colour difference from the first sample of
+    // this name.
+    std::optional<std::string> reference;
+    // A swatch column: the sample's sRGB colour as #RRGGBB.
+    bool swatch = false;
 };
 
 // The compute command on streams: a sample file in, a results CSV out, in
 // the input's delimiter, decimal separator, line ends and byte order mark.
+// With a reference the input is read twice (first to find the reference
+// sample), so it must be seekable.
 // Throws CsvError, BatchError, or the first RowError unless keepGoing.
 RunSummary computeToCsv(std::istream& in, std::ostream& out, const ComputeOptions& options,
                         const std::function<void(const RowError&)>& report = {});

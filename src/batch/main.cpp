@@ -56,6 +56,10 @@ int main(int argc, char* argv[])
                       "Write 17 significant digits instead of the grid's cell texts");
     compute->add_flag("--keep-going", computeOptions.keepGoing,
                       "Write every good row, and an error column for rows that fail; exit status 1 if any did");
+    compute->add_option("--reference", computeOptions.reference,
+                        "Add the columns dE76 and dE00: each sample's colour difference from the sample NAME")
+        ->type_name("NAME");
+    compute->add_flag("--swatch", computeOptions.swatch, "Add the column swatch: the sample's sRGB colour as #RRGGBB");
 
     CLI::App* chart =
         app.add_subcommand("chart", "Draw the a*-b* chart and the L* scale with the samples marked, as PNG");

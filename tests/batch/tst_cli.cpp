@@ -53,6 +53,7 @@ private slots:
     void failedRunLeavesNoFile();
     void keepGoing();
     void chart();
+    void referenceNeedsAFile();
 };
 
 void TestCli::helpAndVersion()
@@ -148,6 +149,19 @@ void TestCli::chart()
     QCOMPARE(tooMany.status, 2);
     QVERIFY(tooMany.err.contains("at most 50"));
     QVERIFY(!QFile::exists(dir.filePath("many.png")));
+}
+
+// The reference is looked for before the rows are written: the samples are
+// read twice, which standard input cannot be.
+void TestCli::referenceNeedsAFile()
+{
+    QProcess process;
+    process.start(QStringLiteral(VEXA_BATCH_PROGRAM), {"compute", "-", "--reference", "Crianza"});
+    process.write(kHeader + kGood);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("give a file, not standard input"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

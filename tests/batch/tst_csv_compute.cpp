@@ -1,3 +1,4 @@
+#include "appearance/colour_difference.h"
 #include "batch/commands.h"
 #include "batch/results_csv.h"
 #include "batch/sample_rows.h"
@@ -44,6 +45,7 @@ private slots:
     void keepGoingWritesEveryRow();
     void fullPrecision();
     void wineTypes();
+    void referenceAndSwatch();
 };
 
 void TestCsvCompute::files_data()
@@ -206,6 +208,51 @@ void TestCsvCompute::wineTypes()
     };
     for (const auto& [text, expected] : cases)
         QVERIFY2(readWineType(text) == expected, text);
+}
+
+void TestCsvCompute::referenceAndSwatch()
+{
+    ComputeOptions options;
+    options.reference = "Ref";
+    options.swatch = true;
+    options.keepGoing = true;
+    // The reference stands after the rows that need it; a bad row keeps its
+    // difference and swatch fields empty.
+    const std::string semicolons = "name;pathlength_mm;wine;A450;A520;A570;A630\n"
+                                   "Same;2;red;0,5;0,6;0,4;0,2\n"
+                                   "Bad;0;red;0,5;0,6;0,4;0,2\n"
+                                   "Ref;2;red;0,5;0,6;0,4;0,2\n";
+    QCOMPARE(compute(semicolons, options),
+             "name;X;Y;Z;L*;C*;h;a*;b*;dE76;dE00;swatch;error\n"
+             "Same;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n"
+             "Bad;;;;;;;;;;;;Floating point division by zero.\n"
+             "Ref;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n");
+
+    options = {};
+    options.reference = "Nope";
+    QCOMPARE(compute(kHeader + "Crianza,2,red,0.5,0.6,0.4,0.2\n", options),
+             std::string("error: no sample is named 'Nope' (--reference)"));
+    QCOMPARE(compute("pathlength_mm,wine,A450,A520,A570,A630\n2,red,0.5,0.6,0.4,0.2\n", options),
+             std::string("error: --reference names a sample, but the file has no name column"));
+    options.reference = "Bad";
+    QCOMPARE(compute(kHeader + "Bad,2,red,0.5,0.6,x,0.2\n", options),
+             std::string("error: line 2, A570: 'x' is not a valid floating point value"));
+
+    // At full precision the differences come from the computed values.
+    options.reference = "A";
+    options.fullPrecision = true;
+    const std::string full = compute(kHeader + "A,2,red,0.5,0.6,0.4,0.2\nB,2,red,0.5,0.6,0.4,0.25\n", options);
+    const std::string lastRow = full.substr(full.rfind('\n', full.size() - 2) + 1);
+    const ColourCoordinates a = computeColourCoordinates({0.5, 0.6, 0.4, 0.2}, 2, 2);
+    const ColourCoordinates b = computeColourCoordinates({0.5, 0.6, 0.4, 0.25}, 2, 2);
+    std::vector<std::string> fields;
+    std::istringstream split(lastRow.substr(0, lastRow.size() - 1));
+    for (std::string f; std::getline(split, f, ',');)
+        fields.push_back(f);
+    QCOMPARE(fields.size(), 11u);
+    double shown = 0;
+    std::from_chars(fields[9].data(), fields[9].data() + fields[9].size(), shown);
+    QCOMPARE(shown, deltaE76({b.L, b.a, b.b}, {a.L, a.a, a.b}));
 }
 
 QTEST_APPLESS_MAIN(TestCsvCompute)

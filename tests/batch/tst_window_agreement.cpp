@@ -9,7 +9,11 @@
 #include "charts/chart_image.h"
 
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
+
+#include "shell/sample_tooltip.h"
 
 #include <sstream>
 
@@ -79,6 +83,7 @@ private slots:
     void computeShowsTheGridsTexts_data();
     void computeShowsTheGridsTexts();
     void chartIsTheWindowsRasters();
+    void differencesAndSwatchesAreTheTooltips();
 };
 
 void TestWindowAgreement::computeShowsTheGridsTexts_data()
@@ -139,6 +144,48 @@ void TestWindowAgreement::chartIsTheWindowsRasters()
     QVERIFY(format.copy(ab.width() + kChartGap, 0, l.width(), l.height()) == l);
     // The markers are there: the picture is not just two backgrounds.
     QVERIFY(ab != drawAbChart()->image());
+}
+
+// With the first sample's row selected, the tooltip over every other row
+// shows its swatch and its differences from the first sample: the columns
+// --swatch and --reference add.
+void TestWindowAgreement::differencesAndSwatchesAreTheTooltips()
+{
+    Shell shell;
+    typeCases(shell, QLatin1Char('.'));
+    StringGrid& grid = *shell.form1.Resultados1;
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.store().index(0, 0)).center());
+    QCOMPARE(grid.selectedRow(), 1);
+    const auto* tooltip = grid.findChild<SampleTooltip*>();
+    QVERIFY(tooltip);
+
+    std::istringstream in(sampleFile(','));
+    std::ostringstream out;
+    ComputeOptions options;
+    options.reference = kCases[0].name;
+    options.swatch = true;
+    computeToCsv(in, out, options);
+    const QStringList lines = QString::fromStdString(out.str()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines[0], QStringLiteral("name,X,Y,Z,L*,C*,h,a*,b*,dE76,dE00,swatch"));
+
+    const QRegularExpression differences(QStringLiteral("\u0394E\\*ab (\\S+) \u00B7 \u0394E00 (\\S+) from sample 1"));
+    const QRegularExpression image(QStringLiteral("src=\"data:image/png;base64,([^\"]+)\""));
+    for (int r = 2; r <= int(std::size(kCases)); ++r) {
+        const QStringList fields = lines[r].split(QLatin1Char(','));
+        const QString html = tooltip->toolTip(r);
+        QTextDocument document;
+        document.setHtml(html);
+        const auto shown = differences.match(document.toPlainText());
+        QVERIFY2(shown.hasMatch(), qPrintable(document.toPlainText()));
+        QCOMPARE(fields[9], shown.captured(1));
+        QCOMPARE(fields[10], shown.captured(2));
+
+        const auto png = image.match(html);
+        QVERIFY(png.hasMatch());
+        const QImage swatch = QImage::fromData(QByteArray::fromBase64(png.captured(1).toLatin1()), "PNG");
+        QCOMPARE(fields[11], swatch.pixelColor(swatch.width() / 2, swatch.height() / 2).name().toUpper());
+    }
+    QCOMPARE(lines[1].split(QLatin1Char(',')).mid(9, 2), QStringList({"0.0", "0.0"}));
 }
 
 QTEST_MAIN(TestWindowAgreement)
