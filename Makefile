@@ -10,6 +10,7 @@ PACKAGES := cmake make g++ \
 	libbenchmark-dev \
 	pkg-config \
 	liblcms2-dev \
+	poppler-utils \
 	libcsv-dev \
 	libcli11-dev
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace vexa {
 
@@ -34,6 +35,11 @@ void ScreenDialogs::showError(const QString& text)
 void ScreenDialogs::showModal(QDialog& window)
 {
     window.exec();
+}
+
+bool ScreenDialogs::showPrintDialog(QPrintDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace vexa

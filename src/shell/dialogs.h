@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QPrintDialog;
 class QWidget;
 
 namespace vexa {
@@ -22,6 +23,11 @@ public:
 
     // Shows a window modally and returns when it is closed.
     virtual void showModal(QDialog& window) = 0;
+
+    // Shows the print dialog modally. Returns true when the user confirms it,
+    // and the dialog has then applied the chosen printer and its settings to
+    // its printer.
+    virtual bool showPrintDialog(QPrintDialog& dialog) = 0;
 };
 
 // The real boxes, on screen.
@@ -30,6 +36,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     void showModal(QDialog& window) override;
+    bool showPrintDialog(QPrintDialog& dialog) override;
 };
 
 // The text the error box shows for an error's text: the text and a full stop.

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -9,6 +10,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrintDialog;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -18,6 +21,7 @@ namespace vexa {
 class ChartImage;
 class Dialogs;
 class NumberSettings;
+class SheetClock;
 class StringGrid;
 class TForm4;
 
@@ -28,11 +32,16 @@ class TForm1 : public QMainWindow {
 
 public:
     TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The windows the menus open; they are created after this one.
     void setAboutBox(QDialog* about) { aboutBox_ = about; }
     void setHelpWindow(QDialog* help) { helpWindow_ = help; }
     void setNumberingDialog(TForm4* numbering) { numberingDialog_ = numbering; }
+
+    // The clock and date formats of the printed sheet's title line; the
+    // system's unless set. The clock must outlive the window.
+    void setSheetClock(const SheetClock& clock) { sheetClock_ = &clock; }
 
     // Counters: the grid row of the next sample, the sample order number and
     // the reference pathlength in mm.
@@ -93,6 +102,10 @@ public:
     // Pop-up menu "PopupMenu1".
     QMenu* PopupMenu1;
 
+    // The print dialog, made with its printer on the first print; both keep
+    // the user's choices from one print to the next.
+    QPrintDialog* PrintDialog1 = nullptr;
+
     // Command handlers.
     void FormCreate();
     void CalcularClick();
@@ -119,15 +132,15 @@ private:
     void invokeMenuItem(QMenu* menu, int index);
     bool isMenuShortcut(const QKeyEvent& key) const;
     void markSample(std::int32_t row, double lightness, double a, double b);
-
-    template <typename Handler>
-    void connectCommand(QAction* action, Handler handler);
+    QPrintDialog& printDialog();
 
     Dialogs& dialogs_;
     const NumberSettings& numberSettings_;
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
     TForm4* numberingDialog_ = nullptr;
+    const SheetClock* sheetClock_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace vexa
