@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/vexa_bench
+	./$(BUILD_DIR)/bench/vexa_results_file_bench
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -33,6 +34,7 @@
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
 #include "shell/sample_tooltip.h"
+#include "shell/results_file_grid.h"
 #include "shell/string_grid.h"
 #include "shell/widget_placement.h"
 
@@ -83,6 +85,15 @@ TForm1::TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* 
     buildMenus();
     buildPopupMenu();
     qApp->installEventFilter(this);
+
+    SaveDialog1.kind = FileDialog::Kind::Save;
+    SaveDialog1.fileName = QStringLiteral("Coordenadas");
+    SaveDialog1.defaultExtension = QStringLiteral("TXT");
+    SaveDialog1.filter = kResultsFileFilter;
+    OpenDialog1.kind = FileDialog::Kind::Open;
+    OpenDialog1.title = QStringLiteral("Abrir un archivo");
+    OpenDialog1.filter = kResultsFileFilter;
+    OpenDialog1.allowMultiSelect = true;
 
     runCommand(dialogs_, [this] { FormCreate(); });
     NomMuestra->setFocus();
@@ -352,8 +363,11 @@ void TForm1::FormCreate()
         Resultados1->setCell(kRowNumberColumn, row, QString::number(row));
 
     // Fresh chart rasters replace the old ones and every marker with them.
-    Imagen->setRaster(drawAbChart());
-    Image2->setRaster(drawLScale());
+    // The backgrounds never change, so they are drawn once and copied after.
+    static const std::unique_ptr<ChartRaster> abChart = drawAbChart();
+    static const std::unique_ptr<ChartRaster> lScale = drawLScale();
+    Imagen->setRaster(std::make_unique<ChartRaster>(*abChart));
+    Image2->setRaster(std::make_unique<ChartRaster>(*lScale));
 }
 
 void TForm1::CalcularClick()
@@ -467,12 +481,37 @@ void TForm1::Borrartodo1Click()
 
 void TForm1::Abrir1Click()
 {
-    // Opening results files is not available yet.
+    if (numberingDialog_)
+        numberingDialog_->resetToNo();
+    if (dialogs_.executeFileDialog(OpenDialog1))
+        openResultsFile(OpenDialog1.files.value(0, OpenDialog1.fileName)); // only the first file selected
+}
+
+void TForm1::openResultsFile(const QString& path)
+{
+    const ResultsTable table = readResultsTable(path);
+
+    invokeMenuItem(Edicin1, 0); // the clear command, as a click on "&Delete all"
+    NumFila = table.numFila();
+    putResultsTable(*Resultados1, table);
+    setWindowTitle(QStringLiteral("VEXA - ") + QFileInfo(path).fileName());
+    if (NumFila >= kInitialRowCount) {
+        Resultados1->setRowCountShown(NumFila);
+    } else {
+        // Row 13 shows once the grid grows, and must be empty by then.
+        Resultados1->setRowCountShown(kInitialRowCount);
+        for (int column = kNameColumn; column <= kLastValueColumn; ++column)
+            for (int row = NumFila; row <= kInitialRowCount; ++row)
+                Resultados1->setCell(column, row, QString());
+    }
 }
 
 void TForm1::Guardar1Click()
 {
-    // Saving results files is not available yet.
+    if (dialogs_.executeFileDialog(SaveDialog1))
+        saveResultsTable(SaveDialog1.fileName, resultsTableOf(*Resultados1, NumFila));
+    // Also after a cancel: the name last confirmed, or the one first proposed.
+    setWindowTitle(QStringLiteral("VEXA - ") + QFileInfo(SaveDialog1.fileName).fileName());
 }
 
 QPrintDialog& TForm1::printDialog()

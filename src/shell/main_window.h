@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "shell/dialogs.h"
+
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -19,7 +21,6 @@ class QStatusBar;
 namespace vexa {
 
 class ChartImage;
-class Dialogs;
 class NumberSettings;
 class SheetClock;
 class StringGrid;
@@ -105,6 +106,9 @@ public:
     // The print dialog, made with its printer on the first print; both keep
     // the user's choices from one print to the next.
     QPrintDialog* PrintDialog1 = nullptr;
+    // The results files' save and open dialogs, with the names they keep.
+    FileDialog SaveDialog1;
+    FileDialog OpenDialog1;
 
     // Command handlers.
     void FormCreate();
@@ -119,6 +123,11 @@ public:
     void Nmerodemuestra1Click();
     void GuardarClick();
     void Resultados1SelectCell(int column, int row, bool& canSelect);
+
+    // The open command once its file is chosen: reads the whole file and only
+    // then clears the grid and fills it. A file that cannot be read or is not
+    // a results file throws and leaves everything as it was.
+    void openResultsFile(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -31,12 +31,26 @@ public:
         return answerPrintDialog && answerPrintDialog(dialog);
     }
 
+    // Answers each file dialog with the next of `fileAnswers`: the files
+    // chosen, or an empty list (or none left) for a cancel.
+    bool executeFileDialog(FileDialog& dialog) override
+    {
+        fileDialogs << dialog;
+        const QStringList answer = fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+        if (answer.isEmpty())
+            return false;
+        dialog.files = answer;
+        dialog.fileName = answer.first();
+        return true;
+    }
+
     void clear()
     {
         messages.clear();
         errors.clear();
         modalWindows.clear();
         printDialogs = 0;
+        fileDialogs.clear();
     }
 
     QStringList messages;
@@ -46,6 +60,8 @@ public:
     // Plays the user in the print dialog: may change its printer, and
     // returns true to confirm. Unset, the dialog is cancelled.
     std::function<bool(QPrintDialog&)> answerPrintDialog;
+    QList<FileDialog> fileDialogs; // as each was shown
+    QList<QStringList> fileAnswers;
 };
 
 struct Shell {

@@ -99,8 +99,9 @@ private slots:
         shell.calculateWorkedExample(QStringLiteral("Crianza"));
         shell.calculateWorkedExample(QStringLiteral("Rosado"));
         clickCell(shell.form1.Resultados1, 1, 2); // row 2's values now carry commas
-        // A cancelled save leaves its file name in the caption.
-        shell.form1.setWindowTitle(QStringLiteral("VEXA - muestras.qrl"));
+        // A save cancelled in a fresh run puts the proposed name in the caption.
+        QTest::keyClick(shell.form1.NomMuestra, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(shell.form1.windowTitle(), QStringLiteral("VEXA - Coordenadas"));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
@@ -120,7 +121,7 @@ private slots:
 
         shell.form1.Imprimir1->trigger();
         QVERIFY2(shell.dialogs.errors.isEmpty(), qPrintable(shell.dialogs.errors.join('\n')));
-        QCOMPARE(jobTitle, QStringLiteral("VEXA - muestras.qrl"));
+        QCOMPARE(jobTitle, QStringLiteral("VEXA - Coordenadas"));
         QVERIFY(WindowState(shell.form1) == before);
 
         const PdfText pdf = readPdfWords(path);
@@ -131,7 +132,7 @@ private slots:
 
         const auto* title = pdf.find(QStringLiteral("VEXA"));
         QVERIFY(title);
-        QCOMPARE(pdf.lineFrom(*title), QStringLiteral("VEXA - muestras.qrl (12/11/26 1:40:05 PM)"));
+        QCOMPARE(pdf.lineFrom(*title), QStringLiteral("VEXA - Coordenadas (12/11/26 1:40:05 PM)"));
         const auto* rosado = pdf.find(QStringLiteral("Rosado"));
         QVERIFY(rosado);
         QCOMPARE(pdf.lineFrom(*rosado), shell.row(2).join(' '));
