@@ -35,8 +35,8 @@ const std::string& sampleFile()
         out << "name,pathlength_mm,wine,A450,A520,A570,A630\n";
         for (long i = 0; i < kRows; ++i) {
             const int v = static_cast<int>(i % 1000);
-            out << "Sample " << i << ",2,red,0." << 100 + v % 800 << ",0." << 200 + v % 700 << ",0."
-                << 300 + v % 600 << ",0." << 100 + v % 500 << '\n';
+            out << "Sample " << i << ",2,red,0." << 100 + v % 800 << ",0." << 200 + v % 700 << ",0." << 300 + v % 600
+                << ",0." << 100 + v % 500 << '\n';
         }
         std::atexit([] { std::remove(temporaryPath("samples.csv").c_str()); });
         return p;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -15,18 +16,27 @@
 #include "batch/csv_writer.h"
 #include "batch/output_file.h"
 #include "batch/results_csv.h"
+#include "batch/results_tables.h"
 #include "batch/sample_run.h"
-#include "common/checked_int.h"
+#include "printing/sheet_date_time.h"
+#include "printing/sheet_printing.h"
 
 namespace vexa {
 namespace {
-
-constexpr int kGridCapacity = 50;
 
 // The name a file goes by in messages.
 std::string displayName(const std::string& path)
 {
     return path == "-" ? std::string("standard input") : path;
+}
+
+// The name part of a path, as the window's caption shows an opened file.
+std::string namePart(const std::string& path)
+{
+    if (path == "-")
+        return "standard input";
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void printError(std::ostream& errors, const std::string& where, const std::string& message)
@@ -90,23 +100,46 @@ private:
     ResultsCsvWriter results_;
 };
 
-class MarkedSamplesSink : public SampleSink {
+// Samples for a results file: one grid's worth; rows that fail are left out.
+class ResultsFileSink : public SampleSink {
 public:
-    explicit MarkedSamplesSink(std::string input) : input_(std::move(input)) {}
     void add(const Sample& sample) override
     {
-        if (samples.size() == kGridCapacity)
-            throw BatchError("more than 50 samples: a chart marks at most 50, one grid's worth");
-        const auto row = static_cast<std::int32_t>(samples.size() + 1);
-        samples.push_back({row, sample.colour.L, sample.colour.a, sample.colour.b});
+        if (samples.size() == static_cast<std::size_t>(kGridCapacity))
+            throw BatchError("more than 50 samples, and a results file holds at most 50 (one grid's worth); "
+                             "write CSV instead (-o OUT.csv)");
+        samples.push_back(sample);
     }
     void addFailure(const std::string&, const RowError&) override {}
 
-    std::vector<MarkedSample> samples;
-
-private:
-    std::string input_;
+    std::vector<Sample> samples;
 };
+
+enum class OutputKind { Csv, ResultsFile, Picture, Pdf, Other };
+
+OutputKind outputKind(const std::string& path)
+{
+    const auto dot = path.rfind('.');
+    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "csv")
+        return OutputKind::Csv;
+    if (extension == "qrl")
+        return OutputKind::ResultsFile;
+    if (extension == "png")
+        return OutputKind::Picture;
+    if (extension == "pdf")
+        return OutputKind::Pdf;
+    return OutputKind::Other;
+}
+
+// An output named with the wrong extension is refused before any work.
+void requireOutput(const std::string& path, OutputKind kind, const char* what)
+{
+    if (outputKind(path) != kind)
+        throw BatchError("the output " + path + " must be " + what);
+}
 
 } // namespace
 
@@ -144,17 +177,27 @@ RunSummary computeToCsv(std::istream& in, std::ostream& out, const ComputeOption
     return computeSamples(reader, sink, options.keepGoing, report);
 }
 
-int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostream& standardOutput,
-               std::ostream& errors)
+int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostream& standardOutput, std::ostream& errors)
 {
     return guarded(files, errors, [&] {
+        const bool resultsFile = !files.output.empty() && outputKind(files.output) == OutputKind::ResultsFile;
+        if (resultsFile && (options.fullPrecision || options.reference || options.swatch))
+            throw BatchError("--full, --reference and --swatch write CSV; a results file holds the grid's cell texts");
         Input input(files.input);
+        const auto report = [&](const RowError& e) { printError(errors, displayName(files.input), e.what()); };
+
+        if (resultsFile) {
+            CsvReader reader(input.stream());
+            ResultsFileSink sink;
+            const RunSummary summary = computeSamples(reader, sink, options.keepGoing, report);
+            saveResultsFileOrThrow(files.output, resultsTableOf(sink.samples));
+            return summary.failures > 0 ? kExitRowsFailed : kExitSuccess;
+        }
+
         std::unique_ptr<AtomicOutputFile> file;
         if (!files.output.empty())
             file = std::make_unique<AtomicOutputFile>(files.output);
         std::ostream& out = file ? file->stream() : standardOutput;
-
-        const auto report = [&](const RowError& e) { printError(errors, displayName(files.input), e.what()); };
         const RunSummary summary = computeToCsv(input.stream(), out, options, report);
         out.flush();
         if (!out)
@@ -165,19 +208,67 @@ int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostrea
     });
 }
 
+int runConvert(const RunFiles& files, std::ostream& errors)
+{
+    return guarded(files, errors, [&] {
+        if (isResultsFilePath(files.input)) {
+            requireOutput(files.output, OutputKind::Csv, "a CSV file (.csv) for a results file (.qrl)");
+            const ResultsTable table = readResultsFileOrThrow(files.input);
+            AtomicOutputFile file(files.output);
+            CsvWriter csv(file.stream(), ',', "\n");
+            writeResultsCsv(table, csv);
+            file.commit();
+            return kExitSuccess;
+        }
+        requireOutput(files.output, OutputKind::ResultsFile, "a results file (.qrl) for a CSV file");
+        Input input(files.input);
+        CsvReader reader(input.stream());
+        saveResultsFileOrThrow(files.output, readResultsCsv(reader));
+        return kExitSuccess;
+    });
+}
+
 int runChart(const RunFiles& files, std::ostream& errors)
 {
     return guarded(files, errors, [&] {
-        Input input(files.input);
-        CsvReader reader(input.stream());
-        MarkedSamplesSink sink(files.input);
-        computeSamples(reader, sink, false, {});
-        const QImage picture = chartPicture(sink.samples);
+        requireOutput(files.output, OutputKind::Picture, "a PNG picture (.png)");
+        const LoadedResults loaded = loadResults(files.input);
+        const QImage picture = chartPicture(loaded.markers);
 
         AtomicOutputFile file(files.output);
         if (!picture.save(QString::fromStdString(file.temporaryPath()), "PNG"))
             throw BatchError("cannot write " + files.output);
         file.commit();
+        return kExitSuccess;
+    });
+}
+
+SheetContent sheetContentOf(const ResultsTable& table, const std::string& fileName, const QString& dateTime)
+{
+    SheetContent content;
+    content.caption = QStringLiteral("VEXA - ") + QString::fromStdString(fileName);
+    content.dateTime = dateTime;
+    content.numFila = table.numFila();
+    content.cell = [table](int column, int row) {
+        if (column == kRowNumberColumn)
+            return QString::number(row);
+        return QString::fromStdString(table.cell(column, row));
+    };
+    return content;
+}
+
+int runSheet(const RunFiles& files, std::ostream& errors)
+{
+    return guarded(files, errors, [&] {
+        requireOutput(files.output, OutputKind::Pdf, "a PDF file (.pdf)");
+        const LoadedResults loaded = loadResults(files.input);
+        const SheetContent content =
+            sheetContentOf(loaded.table, namePart(files.input), sheetDateTimeText(SystemSheetClock()));
+        try {
+            writeSheetPdf(QString::fromStdString(files.output), content);
+        } catch (const PrintError& e) {
+            throw BatchError(e.what());
+        }
         return kExitSuccess;
     });
 }

@@ -6,7 +6,11 @@
 #include <ostream>
 #include <string>
 
+#include <QString>
+
 #include "batch/sample_run.h"
+#include "printing/sheet_layout.h"
+#include "resultsfile/results_file.h"
 
 namespace vexa {
 
@@ -47,8 +51,23 @@ RunSummary computeToCsv(std::istream& in, std::ostream& out, const ComputeOption
 int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostream& standardOutput,
                std::ostream& errors);
 
+// vexa-batch compute -o OUT.qrl writes a results file instead (at most 50
+// samples).
+
+// vexa-batch convert: a results file (.qrl) to CSV, or a results CSV to a
+// results file, the cell texts unchanged.
+int runConvert(const RunFiles& files, std::ostream& errors);
+
 // vexa-batch chart: the two charts with the samples marked, as a PNG.
 // Needs a QGuiApplication.
 int runChart(const RunFiles& files, std::ostream& errors);
+
+// vexa-batch sheet: the printed results sheet as a one-page PDF, with
+// "VEXA - " and the input's file name in its title line. Needs a
+// QGuiApplication.
+int runSheet(const RunFiles& files, std::ostream& errors);
+
+// The sheet of a table as the window prints it after opening `fileName`.
+SheetContent sheetContentOf(const ResultsTable& table, const std::string& fileName, const QString& dateTime);
 
 } // namespace vexa

@@ -12,7 +12,10 @@ namespace {
 constexpr std::size_t kChunkSize = 1 << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-int noSpaces(unsigned char) { return 0; }
+int noSpaces(unsigned char)
+{
+    return 0;
+}
 
 bool isBlankLine(const std::string& line)
 {
@@ -171,8 +174,8 @@ void CsvReader::finish()
     finished_ = true;
     Parser& p = *parser_;
     if (csv_fini(&p.csv, Parser::onField, Parser::onRecordEnd, &p) != 0)
-        throw CsvError("line " + std::to_string(p.awaitingStart ? lineNumber_ : p.startLine) +
-                       ": a quoted field has no closing quote");
+        throw CsvError("line " + std::to_string(p.awaitingStart ? lineNumber_ : p.startLine)
+                       + ": a quoted field has no closing quote");
 }
 
 bool CsvReader::takeReady(CsvRecord& record)

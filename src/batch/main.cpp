@@ -51,22 +51,38 @@ int main(int argc, char* argv[])
                     "With ';' between fields numbers carry a decimal comma, with ',' a decimal point.\n"
                     "Exit status: 0 success, 1 some rows failed (--keep-going), 2 nothing written.");
     compute->add_option("IN", files.input, "Sample file (CSV; - reads standard input)")->required();
-    compute->add_option("-o,--output", files.output, "Results file OUT.csv (default: CSV to standard output)");
+    compute->add_option("-o,--output", files.output,
+                        "OUT.csv, or OUT.qrl for a results file the window opens (at most 50 samples); "
+                        "default: CSV to standard output");
     compute->add_flag("--full", computeOptions.fullPrecision,
                       "Write 17 significant digits instead of the grid's cell texts");
     compute->add_flag("--keep-going", computeOptions.keepGoing,
                       "Write every good row, and an error column for rows that fail; exit status 1 if any did");
-    compute->add_option("--reference", computeOptions.reference,
-                        "Add the columns dE76 and dE00: each sample's colour difference from the sample NAME")
+    compute
+        ->add_option("--reference", computeOptions.reference,
+                     "Add the columns dE76 and dE00: each sample's colour difference from the sample NAME")
         ->type_name("NAME");
     compute->add_flag("--swatch", computeOptions.swatch, "Add the column swatch: the sample's sRGB colour as #RRGGBB");
 
+    CLI::App* convert = app.add_subcommand("convert", "Convert a results file (.qrl) to CSV, or a results CSV to .qrl");
+    convert->add_option("IN", files.input, "IN.qrl, or a results CSV (name, X, Y, Z, L*, C*, h, a*, b*)")->required();
+    convert->add_option("-o,--output", files.output, "OUT.csv for IN.qrl, OUT.qrl for IN.csv")->required();
+    convert->footer("The cell texts pass unchanged, so qrl -> csv -> qrl gives back the same bytes.\n"
+                    "Exit status: 0 success, 2 nothing written.");
+
     CLI::App* chart =
         app.add_subcommand("chart", "Draw the a*-b* chart and the L* scale with the samples marked, as PNG");
-    chart->footer("The samples of IN.csv (at most 50) are marked by their row numbers, as the window marks them.\n"
+    chart->footer("The samples (at most 50) are marked by their row numbers, as the window marks them: computed\n"
+                  "samples at their computed values, those of results files from their L*, a* and b* texts.\n"
                   "Exit status: 0 success, 2 nothing written.");
-    chart->add_option("IN", files.input, "Sample file (CSV; - reads standard input)")->required();
+    chart->add_option("IN", files.input, "Sample file (CSV), results CSV or results file (.qrl)")->required();
     chart->add_option("-o,--output", files.output, "Picture OUT.png")->required();
+
+    CLI::App* sheet =
+        app.add_subcommand("sheet", "Write the printed results sheet as a one-page PDF, the file's name in its title");
+    sheet->add_option("IN", files.input, "Sample file (CSV), results CSV or results file (.qrl)")->required();
+    sheet->add_option("-o,--output", files.output, "OUT.pdf")->required();
+    sheet->footer("At most 50 samples, one grid's worth. Exit status: 0 success, 2 nothing written.");
 
     try {
         app.parse(argc, argv);
@@ -83,7 +99,11 @@ int main(int argc, char* argv[])
 
     if (compute->parsed())
         return runCompute(files, computeOptions, std::cout, std::cerr);
+    if (convert->parsed())
+        return runConvert(files, std::cerr);
     if (chart->parsed())
         return withGui(argc, argv, [&] { return runChart(files, std::cerr); });
+    if (sheet->parsed())
+        return withGui(argc, argv, [&] { return runSheet(files, std::cerr); });
     return kExitFailure;
 }

@@ -41,7 +41,9 @@ Lab sampleLab(const Sample& sample, bool fullPrecision)
     return {read(kLightnessColumn), read(kAColumn), read(kBColumn)};
 }
 
-ResultsCsvWriter::ResultsCsvWriter(CsvWriter& csv, ResultsCsvColumns columns) : csv_(csv), columns_(columns) {}
+ResultsCsvWriter::ResultsCsvWriter(CsvWriter& csv, ResultsCsvColumns columns) : csv_(csv), columns_(columns)
+{
+}
 
 std::string ResultsCsvWriter::numberText(double value, int decimals) const
 {

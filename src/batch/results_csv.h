@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "batch/csv_writer.h"
 #include "appearance/lab.h"
+#include "batch/csv_writer.h"
 #include "batch/sample_rows.h"
 #include "numbers/result_columns.h"
 
@@ -13,8 +13,8 @@ namespace vexa {
 
 // Header names of a results CSV: the sample name, then the grid's eight
 // value columns in the grid's order.
-inline constexpr std::array<const char*, 1 + kValueColumnCount> kResultHeaders{"name", "X",  "Y",  "Z", "L*",
-                                                                                "C*",   "h",  "a*", "b*"};
+inline constexpr std::array<const char*, 1 + kValueColumnCount> kResultHeaders{"name", "X", "Y",  "Z", "L*",
+                                                                               "C*",   "h", "a*", "b*"};
 inline constexpr const char* kErrorHeader = "error";
 inline constexpr const char* kDeltaE76Header = "dE76";
 inline constexpr const char* kDeltaE00Header = "dE00";
@@ -38,7 +38,7 @@ Lab sampleLab(const Sample& sample, bool fullPrecision);
 
 // What a results CSV holds beside the name and the eight values.
 struct ResultsCsvColumns {
-    bool fullPrecision = false; // 17 significant digits instead of the cell texts
+    bool fullPrecision = false;   // 17 significant digits instead of the cell texts
     std::optional<Lab> reference; // dE76 and dE00 from this colour
     bool swatch = false;          // the sRGB colour as #RRGGBB
     bool error = false;           // the fault of a row that could not be computed

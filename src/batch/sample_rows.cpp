@@ -31,9 +31,11 @@ std::string headerKey(std::string_view name)
 
 } // namespace
 
-RowError::RowError(long line, std::string column, std::string message)
-    : std::runtime_error("line " + std::to_string(line) + (column.empty() ? "" : ", " + column) + ": " + message),
-      line_(line), column_(std::move(column)), message_(std::move(message))
+RowError::RowError(long line, std::string column, std::string message, const char* unit)
+    : std::runtime_error(unit + (" " + std::to_string(line)) + (column.empty() ? "" : ", " + column) + ": " + message),
+      line_(line),
+      column_(std::move(column)),
+      message_(std::move(message))
 {
 }
 
@@ -106,8 +108,8 @@ Sample computeSampleRow(const CsvRecord& record, const SampleColumns& columns, c
 {
     if (record.fields.size() != columns.fieldCount)
         throw RowError(record.line, "",
-                       std::to_string(record.fields.size()) + (record.fields.size() == 1 ? " field" : " fields") +
-                           " where the header has " + std::to_string(columns.fieldCount));
+                       std::to_string(record.fields.size()) + (record.fields.size() == 1 ? " field" : " fields")
+                           + " where the header has " + std::to_string(columns.fieldCount));
 
     const auto& fields = record.fields;
     const std::array<int, 5> required{columns.pathlength, columns.absorbances[0], columns.absorbances[1],

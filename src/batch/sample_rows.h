@@ -27,7 +27,9 @@ public:
 // computation).
 class RowError : public std::runtime_error {
 public:
-    RowError(long line, std::string column, std::string message);
+    // `unit` names what `line` counts: "line" of a CSV file, "row" of a
+    // results file.
+    RowError(long line, std::string column, std::string message, const char* unit = "line");
 
     long line() const { return line_; }
     const std::string& column() const { return column_; }

@@ -2,42 +2,14 @@
 // it leaves (or does not leave) behind.
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "batch_process.h"
+
+using namespace vexa::test;
+
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run vexaBatch(const QStringList& arguments, const QString& directory = QString())
-{
-    QProcess process;
-    if (!directory.isEmpty())
-        process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(VEXA_BATCH_PROGRAM), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-        process.readAllStandardError()};
-}
-
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QByteArray kHeader = "name,pathlength_mm,wine,A450,A520,A570,A630\n";
 const QByteArray kGood = "Crianza,2,red,0.5,0.6,0.4,0.2\n";
@@ -70,7 +42,7 @@ void TestCli::helpAndVersion()
     QVERIFY(computeHelp.out.contains("--keep-going") && computeHelp.out.contains("--full"));
 
     for (const QStringList& wrong :
-        {QStringList {}, QStringList {"compute"}, QStringList {"colour", "x.csv"}, QStringList {"chart", "x.csv"}}) {
+         {QStringList{}, QStringList{"compute"}, QStringList{"colour", "x.csv"}, QStringList{"chart", "x.csv"}}) {
         const Run run = vexaBatch(wrong);
         QVERIFY2(run.status == 2, qPrintable(wrong.join(' ')));
         QVERIFY(!run.err.isEmpty());
@@ -83,12 +55,11 @@ void TestCli::computeExampleFile()
     const Run run = vexaBatch({"compute", QStringLiteral(VEXA_EXAMPLES_DIR "/samples.csv")});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
-    QCOMPARE(run.out,
-        QByteArray("name,X,Y,Z,L*,C*,h,a*,b*\n"
-                   "Crianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90\n"
-                   "Rosado,41.573,56.827,69.128,80.1,35.02,191.60,-34.31,-7.03\n"
-                   "Albariño,85.527,91.126,81.608,96.5,11.51,98.29,-1.66,11.39\n"
-                   "Brandy solera,15.295,12.773,0.576,42.4,67.92,72.55,20.37,64.79\n"));
+    QCOMPARE(run.out, QByteArray("name,X,Y,Z,L*,C*,h,a*,b*\n"
+                                 "Crianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90\n"
+                                 "Rosado,41.573,56.827,69.128,80.1,35.02,191.60,-34.31,-7.03\n"
+                                 "Albariño,85.527,91.126,81.608,96.5,11.51,98.29,-1.66,11.39\n"
+                                 "Brandy solera,15.295,12.773,0.576,42.4,67.92,72.55,20.37,64.79\n"));
 }
 
 void TestCli::failedRunLeavesNoFile()
@@ -101,8 +72,8 @@ void TestCli::failedRunLeavesNoFile()
     for (const QString& output : {QStringLiteral("new.csv"), QStringLiteral("old.csv")}) {
         const Run run = vexaBatch({"compute", "bad.csv", "-o", output}, dir.path());
         QCOMPARE(run.status, 2);
-        QCOMPARE(
-            run.err, QByteArray("vexa-batch: bad.csv: line 3, A520: '0,6' is not a valid floating point value.\n"));
+        QCOMPARE(run.err,
+                 QByteArray("vexa-batch: bad.csv: line 3, A520: '0,6' is not a valid floating point value.\n"));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"bad.csv", "old.csv"}));
     QCOMPARE(readFile(dir.filePath("old.csv")), QByteArray("old results\n"));
@@ -116,7 +87,7 @@ void TestCli::failedRunLeavesNoFile()
     writeFile(dir.filePath("good.csv"), kHeader + kGood);
     QCOMPARE(vexaBatch({"compute", "good.csv", "-o", "old.csv"}, dir.path()).status, 0);
     QCOMPARE(readFile(dir.filePath("old.csv")),
-        QByteArray("name,X,Y,Z,L*,C*,h,a*,b*\nCrianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90\n"));
+             QByteArray("name,X,Y,Z,L*,C*,h,a*,b*\nCrianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90\n"));
 }
 
 void TestCli::keepGoing()
@@ -127,9 +98,9 @@ void TestCli::keepGoing()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.err, QByteArray("vexa-batch: bad.csv: line 3, A520: '0,6' is not a valid floating point value.\n"));
     QCOMPARE(readFile(dir.filePath("out.csv")),
-        QByteArray("name,X,Y,Z,L*,C*,h,a*,b*,error\n"
-                   "Crianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90,\n"
-                   "Bad,,,,,,,,,\"A520: '0,6' is not a valid floating point value.\"\n"));
+             QByteArray("name,X,Y,Z,L*,C*,h,a*,b*,error\n"
+                        "Crianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90,\n"
+                        "Bad,,,,,,,,,\"A520: '0,6' is not a valid floating point value.\"\n"));
 }
 
 void TestCli::chart()

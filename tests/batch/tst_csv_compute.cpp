@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <vector>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace vexa;
 
@@ -126,12 +126,12 @@ void TestCsvCompute::files()
 
 void TestCsvCompute::keepGoingWritesEveryRow()
 {
-    const std::string input = kHeader +
-        "A,2,red,0.5,0.6,0.4,0.2\n"
-        "B,2,red,0.5,\"0,6\",0.4,0.2\n"
-        "C,0,red,0.5,0.6,0.4,0.2\n"
-        "D,2,red,0.5,0.6\n"
-        "E,2,red,0.5,0.6,0.4,0.2\n";
+    const std::string input = kHeader
+                              + "A,2,red,0.5,0.6,0.4,0.2\n"
+                                "B,2,red,0.5,\"0,6\",0.4,0.2\n"
+                                "C,0,red,0.5,0.6,0.4,0.2\n"
+                                "D,2,red,0.5,0.6\n"
+                                "E,2,red,0.5,0.6,0.4,0.2\n";
     std::istringstream in(input);
     std::ostringstream out;
     QStringList reported;
@@ -143,18 +143,18 @@ void TestCsvCompute::keepGoingWritesEveryRow()
     QCOMPARE(summary.samples, 2L);
     QCOMPARE(summary.failures, 3L);
     QCOMPARE(QByteArray::fromStdString(out.str()),
-        QByteArray::fromStdString("name,X,Y,Z,L*,C*,h,a*,b*,error\n"
-                                  "A," +
-            kWorked +
-            ",\n"
-            "B,,,,,,,,,\"A520: '0,6' is not a valid floating point value.\"\n"
-            "C,,,,,,,,,Floating point division by zero.\n"
-            "D,,,,,,,,,5 fields where the header has 7.\n"
-            "E," +
-            kWorked + ",\n"));
+             QByteArray::fromStdString("name,X,Y,Z,L*,C*,h,a*,b*,error\n"
+                                       "A,"
+                                       + kWorked
+                                       + ",\n"
+                                         "B,,,,,,,,,\"A520: '0,6' is not a valid floating point value.\"\n"
+                                         "C,,,,,,,,,Floating point division by zero.\n"
+                                         "D,,,,,,,,,5 fields where the header has 7.\n"
+                                         "E,"
+                                       + kWorked + ",\n"));
     QCOMPARE(reported,
-        QStringList({"line 3, A520: '0,6' is not a valid floating point value",
-            "line 4: Floating point division by zero", "line 5: 5 fields where the header has 7"}));
+             QStringList({"line 3, A520: '0,6' is not a valid floating point value",
+                          "line 4: Floating point division by zero", "line 5: 5 fields where the header has 7"}));
 }
 
 void TestCsvCompute::fullPrecision()
@@ -222,11 +222,10 @@ void TestCsvCompute::referenceAndSwatch()
                                    "Same;2;red;0,5;0,6;0,4;0,2\n"
                                    "Bad;0;red;0,5;0,6;0,4;0,2\n"
                                    "Ref;2;red;0,5;0,6;0,4;0,2\n";
-    QCOMPARE(compute(semicolons, options),
-             "name;X;Y;Z;L*;C*;h;a*;b*;dE76;dE00;swatch;error\n"
-             "Same;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n"
-             "Bad;;;;;;;;;;;;Floating point division by zero.\n"
-             "Ref;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n");
+    QCOMPARE(compute(semicolons, options), "name;X;Y;Z;L*;C*;h;a*;b*;dE76;dE00;swatch;error\n"
+                                           "Same;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n"
+                                           "Bad;;;;;;;;;;;;Floating point division by zero.\n"
+                                           "Ref;42,292;37,023;33,550;67,3;24,31;18,96;22,99;7,90;0,0;0,0;#D19497;\n");
 
     options = {};
     options.reference = "Nope";

@@ -51,10 +51,10 @@ QString withSeparator(const char* number, QChar separator)
 std::string sampleFile(char delimiter)
 {
     const QChar separator = delimiter == ';' ? QLatin1Char(',') : QLatin1Char('.');
-    QStringList lines {QStringLiteral("name,pathlength_mm,wine,A450,A520,A570,A630")};
+    QStringList lines{QStringLiteral("name,pathlength_mm,wine,A450,A520,A570,A630")};
     for (const Case& c : kCases) {
-        QStringList fields {QString::fromLatin1(c.name), QString::fromLatin1(c.pathlength),
-            c.red ? QStringLiteral("red") : QStringLiteral("white")};
+        QStringList fields{QString::fromLatin1(c.name), QString::fromLatin1(c.pathlength),
+                           c.red ? QStringLiteral("red") : QStringLiteral("white")};
         for (const char* a : c.absorbances)
             fields << withSeparator(a, separator);
         lines << fields.join(QLatin1Char(delimiter));
@@ -114,8 +114,8 @@ void TestWindowAgreement::computeShowsTheGridsTexts()
                 gridRow[i].replace(QLatin1Char('.'), QLatin1Char(','));
         QCOMPARE(lines[r].split(QLatin1Char(delimiter)), gridRow);
     }
-    QCOMPARE(
-        shell.row(1).mid(1), QStringList({"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"}));
+    QCOMPARE(shell.row(1).mid(1),
+             QStringList({"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"}));
 }
 
 void TestWindowAgreement::chartIsTheWindowsRasters()
