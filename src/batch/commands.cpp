@@ -214,6 +214,16 @@ int runConvert(const RunFiles& files, std::ostream& errors)
         if (isResultsFilePath(files.input)) {
             requireOutput(files.output, OutputKind::Csv, "a CSV file (.csv) for a results file (.qrl)");
             const ResultsTable table = readResultsFileOrThrow(files.input);
+            // The row below the last sample is not a sample; text typed into
+            // it has no place in the CSV, so the user is told it is left out.
+            for (int column = kNameColumn; column <= kLastValueColumn; ++column) {
+                if (!table.cell(column, table.numFila()).empty()) {
+                    printError(errors, displayName(files.input),
+                               "row " + std::to_string(table.numFila())
+                                   + ", below the last sample, holds text that the CSV leaves out");
+                    break;
+                }
+            }
             AtomicOutputFile file(files.output);
             CsvWriter csv(file.stream(), ',', "\n");
             writeResultsCsv(table, csv);

@@ -178,6 +178,17 @@ void TestResultsFiles::convertRoundTrip()
     QCOMPARE(vexaBatch({"compute", kSamples, "-o", "direct.qrl"}, dir.path()).status, 0);
     QCOMPARE(readFile(dir.filePath("converted.qrl")), readFile(dir.filePath("direct.qrl")));
 
+    // Text in the row below the last sample has no place in the CSV: the
+    // conversion says so.
+    ResultsTable typedBelow = readResultsFile(dir.filePath("window.qrl").toStdString());
+    typedBelow.setCell(kNameColumn, typedBelow.numFila(), "note");
+    saveResultsFile(dir.filePath("typed.qrl").toStdString(), typedBelow);
+    const Run typed = vexaBatch({"convert", "typed.qrl", "-o", "typed.csv"}, dir.path());
+    QCOMPARE(typed.status, 0);
+    QCOMPARE(typed.err, QByteArray("vexa-batch: typed.qrl: row 5, below the last sample, holds text that the CSV "
+                                   "leaves out.\n"));
+    QCOMPARE(readFile(dir.filePath("typed.csv")), readFile(dir.filePath("window.csv")));
+
     // Only the directions that exist.
     const Run wrong = vexaBatch({"convert", "window.qrl", "-o", "other.qrl"}, dir.path());
     QCOMPARE(wrong.status, 2);
