@@ -72,6 +72,8 @@ int guarded(const RunFiles& files, std::ostream& errors, Run run)
         printError(errors, displayName(files.input), e.what());
     } catch (const CsvError& e) {
         printError(errors, displayName(files.input), e.what());
+    } catch (const OutputError& e) {
+        printError(errors, "", e.what());
     } catch (const BatchError& e) {
         printError(errors, displayName(files.input), e.what());
     } catch (const std::exception& e) {
@@ -138,7 +140,7 @@ OutputKind outputKind(const std::string& path)
 void requireOutput(const std::string& path, OutputKind kind, const char* what)
 {
     if (outputKind(path) != kind)
-        throw BatchError("the output " + path + " must be " + what);
+        throw OutputError("the output " + path + " must be " + what);
 }
 
 } // namespace
@@ -201,7 +203,7 @@ int runCompute(const RunFiles& files, const ComputeOptions& options, std::ostrea
         const RunSummary summary = computeToCsv(input.stream(), out, options, report);
         out.flush();
         if (!out)
-            throw BatchError("cannot write " + (file ? files.output : std::string("the results")));
+            throw OutputError("cannot write " + (file ? files.output : std::string("the results")));
         if (file)
             file->commit();
         return summary.failures > 0 ? kExitRowsFailed : kExitSuccess;
@@ -247,7 +249,7 @@ int runChart(const RunFiles& files, std::ostream& errors)
 
         AtomicOutputFile file(files.output);
         if (!picture.save(QString::fromStdString(file.temporaryPath()), "PNG"))
-            throw BatchError("cannot write " + files.output);
+            throw OutputError("cannot write " + files.output);
         file.commit();
         return kExitSuccess;
     });
@@ -277,7 +279,7 @@ int runSheet(const RunFiles& files, std::ostream& errors)
         try {
             writeSheetPdf(QString::fromStdString(files.output), content);
         } catch (const PrintError& e) {
-            throw BatchError(e.what());
+            throw OutputError(e.what());
         }
         return kExitSuccess;
     });

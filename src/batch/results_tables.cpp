@@ -187,9 +187,9 @@ void saveResultsFileOrThrow(const std::string& path, const ResultsTable& table)
     try {
         saveResultsFile(path, table);
     } catch (const FileError& e) {
-        throw BatchError("cannot write " + path + ": " + e.what());
+        throw OutputError("cannot write " + path + ": " + e.what());
     } catch (const UnsavableCell& e) {
-        throw BatchError("cannot write " + path + ": " + e.what());
+        throw OutputError("cannot write " + path + ": " + e.what());
     }
 }
 

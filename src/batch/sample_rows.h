@@ -21,6 +21,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// An output that cannot be written. Its text names the output itself.
+class OutputError : public BatchError {
+public:
+    using BatchError::BatchError;
+};
+
 // One sample row that cannot be computed. what() reads
 // "line 7, A520: '0,6' is not a valid floating point value"; the column is
 // left out when the fault is not one field's (a short row, a failed

@@ -83,8 +83,13 @@ void TestCli::failedRunLeavesNoFile()
     QVERIFY(missing.err.startsWith("vexa-batch: none.csv: cannot read it"));
     QVERIFY(!QFile::exists(dir.filePath("out.csv")));
 
-    // A good run replaces the old file.
+    // An output that cannot be made is named, not the input.
     writeFile(dir.filePath("good.csv"), kHeader + kGood);
+    const Run unwritable = vexaBatch({"compute", "good.csv", "-o", "no/such/dir.csv"}, dir.path());
+    QCOMPARE(unwritable.status, 2);
+    QCOMPARE(unwritable.err, QByteArray("vexa-batch: cannot write no/such/dir.csv: No such file or directory.\n"));
+
+    // A good run replaces the old file.
     QCOMPARE(vexaBatch({"compute", "good.csv", "-o", "old.csv"}, dir.path()).status, 0);
     QCOMPARE(readFile(dir.filePath("old.csv")),
              QByteArray("name,X,Y,Z,L*,C*,h,a*,b*\nCrianza,42.292,37.023,33.550,67.3,24.31,18.96,22.99,7.90\n"));
