@@ -7,9 +7,16 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ \
 	qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev \
 	fonts-liberation2 fonts-dejavu-core fontconfig locales-all \
-	libbenchmark-dev
+	libbenchmark-dev \
+	dpkg-dev \
+	file \
+	desktop-file-utils \
+	appstream \
+	shared-mime-info \
+	libxml2-utils \
+	groff-base
 
-.PHONY: run test build configure deps bench clean
+.PHONY: run test build configure deps bench clean package package-check
 
 run: build
 	./$(BUILD_DIR)/src/shell/vexa
@@ -22,6 +29,16 @@ bench: build
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The Debian package vexa_<version>_amd64.deb, left in this folder.
+package: build
+	rm -f $(BUILD_DIR)/vexa_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/vexa_*.deb .
+
+# Validates the desktop files, the package's contents, and installs it (as root).
+package-check: package
+	./tools/check-package.sh $$(ls $(BUILD_DIR)/vexa_*.deb)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles"
