@@ -9,6 +9,7 @@
 # Usage: tools/check-package.sh PACKAGE.deb
 # Installing needs root (or sudo without a password); CI runs as root.
 set -eu
+export LC_ALL=C.UTF-8    # the validators' messages are matched below
 
 deb=${1:?usage: check-package.sh PACKAGE.deb}
 here=$(cd "$(dirname "$0")/.." && pwd)
