@@ -8,6 +8,9 @@ PACKAGES := cmake make g++ \
 	qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev \
 	fonts-liberation2 fonts-dejavu-core fontconfig locales-all \
 	libbenchmark-dev \
+	pkg-config \
+	liblcms2-dev \
+	poppler-utils \
 	dpkg-dev \
 	file \
 	desktop-file-utils \
@@ -26,6 +29,7 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/vexa_bench
+	./$(BUILD_DIR)/bench/vexa_results_file_bench
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

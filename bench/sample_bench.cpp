@@ -8,17 +8,17 @@
 #include <string>
 
 #include "colour/colour_coordinates.h"
-#include "numbers/cell_format.h"
 #include "numbers/number_reading.h"
+#include "numbers/result_columns.h"
 
 namespace {
 
-const vexa::Absorbances sample{0.5, 0.6, 0.4, 0.2};
+const vexa::Absorbances kSample{0.5, 0.6, 0.4, 0.2};
 
 void ColourComputation(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto absorbances = sample;
+        auto absorbances = kSample;
         benchmark::DoNotOptimize(absorbances);
         benchmark::DoNotOptimize(vexa::computeColourCoordinates(absorbances, 2, 2));
     }
@@ -30,7 +30,7 @@ BENCHMARK(ColourComputation);
 void ColourComputationBaseline(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto a = sample;
+        auto a = kSample;
         benchmark::DoNotOptimize(a);
         double sum = std::exp(a.a450) + std::exp(a.a520) + std::exp(a.a570) + std::exp(a.a630);
         sum += std::exp(std::log(a.a450) / 3) + std::exp(std::log(a.a520) / 3) + std::exp(std::log(a.a570) / 3);
@@ -40,18 +40,23 @@ void ColourComputationBaseline(benchmark::State& state)
 }
 BENCHMARK(ColourComputationBaseline);
 
-const std::array<double, 8> cells{42.29209200, 37.02309756, 33.55038830, 67.29795568,
-                                  24.30808985, 18.96126942, 22.98909488, 7.898401678};
+// The worked example's eight results, as Calculate hands them to the grid.
+const vexa::ColourCoordinates kResult{.X = 42.29209200,
+                                      .Y = 37.02309756,
+                                      .Z = 33.55038830,
+                                      .L = 67.29795568,
+                                      .a = 22.98909488,
+                                      .b = 7.898401678,
+                                      .C = 24.30808985,
+                                      .h = 18.96126942};
 
 void CellFormatting(benchmark::State& state)
 {
     for (auto _ : state) {
-        for (int column = 2; column <= 9; ++column) {
-            double v = cells[column - 2];
-            benchmark::DoNotOptimize(v);
-            std::string text = vexa::formatCellText(v, vexa::cellFormatOfColumn(column), U'.');
-            benchmark::DoNotOptimize(text);
-        }
+        auto c = kResult;
+        benchmark::DoNotOptimize(c);
+        auto texts = vexa::resultCellTexts(c, U'.');
+        benchmark::DoNotOptimize(texts);
     }
 }
 BENCHMARK(CellFormatting);
@@ -61,7 +66,7 @@ void CellFormattingBaseline(benchmark::State& state)
 {
     std::array<char, 40> buffer{};
     for (auto _ : state) {
-        for (double v : cells) {
+        for (double v : vexa::resultValues(kResult)) {
             benchmark::DoNotOptimize(v);
             auto r = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::scientific, 17);
             benchmark::DoNotOptimize(r);
@@ -71,14 +76,14 @@ void CellFormattingBaseline(benchmark::State& state)
 }
 BENCHMARK(CellFormattingBaseline);
 
-const std::array<std::string, 4> absorbanceTexts{"0.5", "0.6", "0.4", "0.2"};
-const std::string pathlengthText = "2";
+const std::array<std::string, 4> kAbsorbanceTexts{"0.5", "0.6", "0.4", "0.2"};
+const std::string kPathlengthText = "2";
 
 void InputReading(benchmark::State& state)
 {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vexa::readInteger(pathlengthText));
-        for (const auto& text : absorbanceTexts)
+        benchmark::DoNotOptimize(vexa::readInteger(kPathlengthText));
+        for (const auto& text : kAbsorbanceTexts)
             benchmark::DoNotOptimize(vexa::readReal(text, U'.'));
     }
 }
@@ -89,8 +94,8 @@ void InputReadingBaseline(benchmark::State& state)
 {
     for (auto _ : state) {
         int d = 0;
-        benchmark::DoNotOptimize(std::from_chars(pathlengthText.data(), pathlengthText.data() + 1, d));
-        for (const auto& text : absorbanceTexts) {
+        benchmark::DoNotOptimize(std::from_chars(kPathlengthText.data(), kPathlengthText.data() + 1, d));
+        for (const auto& text : kAbsorbanceTexts) {
             double v = 0;
             benchmark::DoNotOptimize(std::from_chars(text.data(), text.data() + text.size(), v));
             benchmark::DoNotOptimize(v);

@@ -17,17 +17,17 @@ ChartImage::~ChartImage() = default;
 
 void ChartImage::setRaster(std::unique_ptr<ChartRaster> raster)
 {
-    m_raster = std::move(raster);
+    raster_ = std::move(raster);
     update();
 }
 
 void ChartImage::paintEvent(QPaintEvent*)
 {
-    if (!m_raster)
+    if (!raster_)
         return;
     // Natural size from the top-left corner; the painter clips to the widget.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_raster->image());
+    painter.drawImage(QPoint(0, 0), raster_->image());
 }
 
 } // namespace vexa

@@ -23,12 +23,12 @@ public:
     // Replaces (and discards) the raster shown, and repaints.
     void setRaster(std::unique_ptr<ChartRaster> raster);
 
-    bool hasRaster() const { return m_raster != nullptr; }
+    bool hasRaster() const { return raster_ != nullptr; }
 
     // The raster shown, for drawing on; call changed() afterwards.
     // Only valid while hasRaster().
-    ChartRaster& raster() { return *m_raster; }
-    const ChartRaster& raster() const { return *m_raster; }
+    ChartRaster& raster() { return *raster_; }
+    const ChartRaster& raster() const { return *raster_; }
 
     // Repaints after drawing on raster().
     void changed() { update(); }
@@ -37,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::unique_ptr<ChartRaster> m_raster;
+    std::unique_ptr<ChartRaster> raster_;
 };
 
 } // namespace vexa

@@ -30,37 +30,37 @@ bool isBorder(QRgb pixel)
 } // namespace
 
 ChartRaster::ChartRaster(int width, int height)
-    : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
-    , m_pen(kBlack)
-    , m_fill(kWhite)
-    , m_text(kBlack)
-    , m_fontName(QString::fromLatin1(kDefaultFace))
-    , m_fontPoints(kDefaultPoints)
+    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
+      pen_(kBlack),
+      fill_(kWhite),
+      text_(kBlack),
+      fontName_(QString::fromLatin1(kDefaultFace)),
+      fontPoints_(kDefaultPoints)
 {
-    m_image.fill(kWhite);
+    image_.fill(kWhite);
 }
 
 QColor ChartRaster::pixel(int x, int y) const
 {
-    if (!m_image.valid(x, y))
+    if (!image_.valid(x, y))
         return {};
-    return QColor(m_image.pixel(x, y));
+    return QColor(image_.pixel(x, y));
 }
 
 void ChartRaster::plot(qint64 x, qint64 y)
 {
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return;
-    reinterpret_cast<QRgb*>(m_image.scanLine(int(y)))[x] = m_pen;
+    reinterpret_cast<QRgb*>(image_.scanLine(int(y)))[x] = pen_;
 }
 
 void ChartRaster::lineTo(int x, int y)
 {
-    const qint64 x0 = m_current.x();
-    const qint64 y0 = m_current.y();
+    const qint64 x0 = current_.x();
+    const qint64 y0 = current_.y();
     const qint64 x1 = x;
     const qint64 y1 = y;
-    m_current = QPoint(x, y);
+    current_ = QPoint(x, y);
 
     // The chart lines are all horizontal or vertical; walk only the part of
     // those that lies on the raster, however long the line is.
@@ -113,7 +113,7 @@ void ChartRaster::floodFill()
 {
     const int w = width();
     const int h = height();
-    if (w == 0 || h == 0 || isBorder(m_image.pixel(0, 0)))
+    if (w == 0 || h == 0 || isBorder(image_.pixel(0, 0)))
         return;
 
     // Scanline fill with an explicit stack of seeds. Pixels already painted
@@ -121,7 +121,7 @@ void ChartRaster::floodFill()
     // already present) cannot confuse the border test.
     std::vector<std::uint8_t> done(std::size_t(w) * std::size_t(h), 0);
     auto fillable = [&](int x, int y) {
-        return !done[std::size_t(y) * w + x] && !isBorder(m_image.pixel(x, y));
+        return !done[std::size_t(y) * w + x] && !isBorder(image_.pixel(x, y));
     };
 
     std::vector<std::pair<int, int>> seeds{{0, 0}};
@@ -138,9 +138,9 @@ void ChartRaster::floodFill()
         while (right < w - 1 && fillable(right + 1, sy))
             ++right;
 
-        QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(sy));
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(sy));
         for (int x = left; x <= right; ++x) {
-            line[x] = m_fill;
+            line[x] = fill_;
             done[std::size_t(sy) * w + x] = 1;
         }
 
@@ -161,7 +161,7 @@ void ChartRaster::floodFill()
 
 QFont ChartRaster::font() const
 {
-    QFont f = designFont(m_fontName, pointsToPixels(m_fontPoints), m_fontBold);
+    QFont f = designFont(fontName_, pointsToPixels(fontPoints_), fontBold_);
     // Two-colour text: every pixel of a cell is either text or fill colour.
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
@@ -169,14 +169,14 @@ QFont ChartRaster::font() const
 
 QSize ChartRaster::textCell(const QString& text) const
 {
-    const QFontMetrics metrics(font(), &m_image);
+    const QFontMetrics metrics(font(), &image_);
     return QSize(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
 }
 
 void ChartRaster::textOut(int x, int y, const QString& text)
 {
     const QFont f = font();
-    const QFontMetrics metrics(f, &m_image);
+    const QFontMetrics metrics(f, &image_);
     const qint64 cellWidth = metrics.horizontalAdvance(text);
     const qint64 cellHeight = metrics.ascent() + metrics.descent();
 
@@ -186,11 +186,11 @@ void ChartRaster::textOut(int x, int y, const QString& text)
         || qint64(y) + cellHeight <= 0 || cellWidth <= 0)
         return;
 
-    QPainter painter(&m_image);
+    QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.fillRect(QRect(x, y, int(cellWidth), int(cellHeight)), QColor(m_fill));
+    painter.fillRect(QRect(x, y, int(cellWidth), int(cellHeight)), QColor(fill_));
     painter.setFont(f);
-    painter.setPen(QColor(m_text));
+    painter.setPen(QColor(text_));
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 

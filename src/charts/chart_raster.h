@@ -21,39 +21,39 @@ public:
     // fill, a regular font and black text. Negative sizes count as zero.
     ChartRaster(int width, int height);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
-    const QImage& image() const { return m_image; }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    const QImage& image() const { return image_; }
 
     // The colour of one pixel; an invalid QColor outside the raster.
     QColor pixel(int x, int y) const;
 
-    void setPenColor(const QColor& color) { m_pen = color.rgb(); }
-    QColor penColor() const { return QColor(m_pen); }
+    void setPenColor(const QColor& color) { pen_ = color.rgb(); }
+    QColor penColor() const { return QColor(pen_); }
 
     // Makes (x, y) the current point without drawing.
-    void moveTo(int x, int y) { m_current = QPoint(x, y); }
-    QPoint currentPoint() const { return m_current; }
+    void moveTo(int x, int y) { current_ = QPoint(x, y); }
+    QPoint currentPoint() const { return current_; }
 
     // A one-pixel solid line in the pen colour from the current point up to,
     // but not including, (x, y); (x, y) becomes the current point.
     void lineTo(int x, int y);
 
-    void setFillColor(const QColor& color) { m_fill = color.rgb(); }
-    QColor fillColor() const { return QColor(m_fill); }
+    void setFillColor(const QColor& color) { fill_ = color.rgb(); }
+    QColor fillColor() const { return QColor(fill_); }
 
     // Paints the region around pixel (0, 0) with the fill colour. The region
     // is bounded by black pixels only; any other colour is filled over.
     void floodFill();
 
-    void setFontName(const QString& designedFace) { m_fontName = designedFace; }
-    QString fontName() const { return m_fontName; }
-    void setFontSize(int points) { m_fontPoints = points; }
-    int fontSize() const { return m_fontPoints; }
-    void setFontBold(bool bold) { m_fontBold = bold; }
-    bool fontBold() const { return m_fontBold; }
-    void setFontColor(const QColor& color) { m_text = color.rgb(); }
-    QColor fontColor() const { return QColor(m_text); }
+    void setFontName(const QString& designedFace) { fontName_ = designedFace; }
+    QString fontName() const { return fontName_; }
+    void setFontSize(int points) { fontPoints_ = points; }
+    int fontSize() const { return fontPoints_; }
+    void setFontBold(bool bold) { fontBold_ = bold; }
+    bool fontBold() const { return fontBold_; }
+    void setFontColor(const QColor& color) { text_ = color.rgb(); }
+    QColor fontColor() const { return QColor(text_); }
 
     // The font the current state selects, ready to draw (no antialiasing).
     QFont font() const;
@@ -69,14 +69,14 @@ public:
 private:
     void plot(qint64 x, qint64 y);
 
-    QImage m_image;
-    QRgb m_pen;
-    QRgb m_fill;
-    QRgb m_text;
-    QString m_fontName;
-    int m_fontPoints;
-    bool m_fontBold = false;
-    QPoint m_current;
+    QImage image_;
+    QRgb pen_;
+    QRgb fill_;
+    QRgb text_;
+    QString fontName_;
+    int fontPoints_;
+    bool fontBold_ = false;
+    QPoint current_;
 };
 
 } // namespace vexa

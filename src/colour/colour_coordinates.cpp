@@ -7,11 +7,11 @@ namespace {
 
 // Values are kept within the range the method was designed for: a stored
 // value of 2^127 or more in magnitude counts as an overflow.
-constexpr double overflowBound = 0x1p127;
+constexpr double kOverflowBound = 0x1p127;
 
 double stored(double value)
 {
-    if (!(std::fabs(value) < overflowBound))
+    if (!(std::fabs(value) < kOverflowBound))
         throw ArithmeticError::overflow();
     return value;
 }

@@ -6,7 +6,7 @@ namespace vexa {
 
 QString installedFace(const QString& designedFace)
 {
-    static const QHash<QString, QString> twins = {
+    static const QHash<QString, QString> kTwins = {
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
         // The bitmap face "MS Sans Serif" has no twin; fontconfig would pick a
         // much wider face that clips the fixed-size labels. Arial's metrics at
@@ -16,7 +16,7 @@ QString installedFace(const QString& designedFace)
         {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
         {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
     };
-    return twins.value(designedFace, designedFace);
+    return kTwins.value(designedFace, designedFace);
 }
 
 int pointsToPixels(int points)

@@ -6,17 +6,18 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "numbers/result_columns.h"
 #include "numbers/utf8.h"
 
 namespace vexa {
 namespace {
 
-constexpr int expansionDigits = 18;
+constexpr int kExpansionDigits = 18;
 
 // Significant digits of |value| (no leading zeros) and its decimal exponent
 // n: the number of digits before the point, or minus the zeros after it.
 struct Decimal {
-    std::array<char, expansionDigits> digits{};
+    std::array<char, kExpansionDigits> digits{};
     int exponent = 0;
 };
 
@@ -26,13 +27,13 @@ Decimal expand(double magnitude)
     // correctly rounded, independent of the C library's locale.
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, expansionDigits - 1);
+                                      std::chars_format::scientific, kExpansionDigits - 1);
     Decimal d;
     const char* p = buffer.data();
     d.digits[0] = p[0];
-    for (int i = 1; i < expansionDigits; ++i)
+    for (int i = 1; i < kExpansionDigits; ++i)
         d.digits[i] = p[i + 1]; // skip the point
-    const char* e = p + expansionDigits + 1; // 'e'
+    const char* e = p + kExpansionDigits + 1; // 'e'
     int exp10 = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exp10);
     d.exponent = exp10 + 1;
@@ -49,16 +50,16 @@ std::string zeroText(int decimals, const std::string& separator)
 CellFormat cellFormatOfColumn(int column)
 {
     switch (column) {
-    case 2:
-    case 3:
-    case 4:
+    case kXColumn:
+    case kYColumn:
+    case kZColumn:
         return {5, 3};
-    case 5:
+    case kLightnessColumn:
         return {3, 1};
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case kChromaColumn:
+    case kHueColumn:
+    case kAColumn:
+    case kBColumn:
         return {4, 2};
     default:
         throw std::out_of_range("column without a number format");

@@ -22,6 +22,7 @@ enum ResultColumn : int {
     kBColumn = 9,         // b*
 };
 
+inline constexpr int kResultColumnCount = kBColumn + 1;
 inline constexpr int kFirstValueColumn = kXColumn;
 inline constexpr int kLastValueColumn = kBColumn;
 inline constexpr int kValueColumnCount = kLastValueColumn - kFirstValueColumn + 1;

@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include <QObject>
 #include <QString>
 
 #include "shell/dialogs.h"
@@ -31,6 +32,24 @@ bool runCommand(Dialogs& dialogs, Command&& command) noexcept
         // Nothing is left to tell the user with; the program carries on.
     }
     return false;
+}
+
+// Connects a signal to a command, taking no arguments, that runs inside the
+// error boundary. `dialogs` must outlive the connection.
+template <typename Sender, typename Signal, typename Command>
+QMetaObject::Connection connectCommand(Dialogs& dialogs, Sender* sender, Signal signal, const QObject* context,
+                                       Command command)
+{
+    return QObject::connect(sender, signal, context, [&dialogs, command] { runCommand(dialogs, command); });
+}
+
+// The same for a handler of `owner` that takes no arguments, such as a menu
+// item's click handler.
+template <typename Sender, typename Signal, typename Owner>
+QMetaObject::Connection connectCommand(Dialogs& dialogs, Sender* sender, Signal signal, Owner* owner,
+                                       void (Owner::*handler)())
+{
+    return connectCommand(dialogs, sender, signal, owner, [owner, handler] { (owner->*handler)(); });
 }
 
 } // namespace vexa

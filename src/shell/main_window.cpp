@@ -3,15 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <iterator>
 
 #include "charts/chart_backgrounds.h"
 #include "charts/chart_image.h"
@@ -23,61 +28,23 @@
 #include "numbers/number_reading.h"
 #include "numbers/number_settings.h"
 #include "numbers/result_columns.h"
+#include "printing/sheet_date_time.h"
+#include "printing/sheet_printing.h"
 #include "shell/command_boundary.h"
 #include "shell/dialogs.h"
 #include "shell/numbering_dialog.h"
+#include "shell/sample_tooltip.h"
+#include "shell/results_file_grid.h"
 #include "shell/string_grid.h"
+#include "shell/widget_placement.h"
 
 namespace vexa {
 
 namespace {
 
-constexpr int gridCapacity = 50;   // samples in one grid
-constexpr int initialRowCount = 13; // header row and rows 1 to 12
-const QString fullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-// A label sizes itself to its text from a fixed left and top.
-QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, bool bold = false)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* placeEdit(QWidget* parent, const char* name, const QString& accessibleName, int left, int top, int width,
-                     QLabel* label)
-{
-    auto* edit = place(new QLineEdit(parent), name, left, top, width, 21);
-    edit->setAccessibleName(accessibleName);
-    edit->setContextMenuPolicy(Qt::NoContextMenu); // the window's pop-up menu serves
-    if (label)
-        label->setBuddy(edit);
-    return edit;
-}
-
-QFrame* placePanel(QWidget* parent, const char* name, int left, int top, int width, int height, int style,
-                   int lineWidth = 1)
-{
-    auto* panel = place(new QFrame(parent), name, left, top, width, height);
-    panel->setFrameStyle(style);
-    panel->setLineWidth(lineWidth);
-    return panel;
-}
+constexpr int kGridCapacity = 50;    // samples in one grid
+constexpr int kInitialRowCount = 13; // header row and rows 1 to 12
+const QString kFullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
 
 // Redraws a chart on screen when a drawing sequence ends, also when it ends
 // with an error: what was drawn before the error stays drawn.
@@ -91,10 +58,20 @@ struct RepaintOnExit {
     }
 };
 
+// How error texts name the printer: the PDF file it writes, or its name.
+QString printTarget(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("the PDF file %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return QStringLiteral("the printer %1").arg(printer.printerName());
+}
+
+const SystemSheetClock systemSheetClock;
+
 } // namespace
 
 TForm1::TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), numberSettings_(numberSettings)
+    : QMainWindow(parent), dialogs_(dialogs), numberSettings_(numberSettings), sheetClock_(&systemSheetClock)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
@@ -109,8 +86,22 @@ TForm1::TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* 
     buildPopupMenu();
     qApp->installEventFilter(this);
 
+    SaveDialog1.kind = FileDialog::Kind::Save;
+    SaveDialog1.fileName = QStringLiteral("Coordenadas");
+    SaveDialog1.defaultExtension = QStringLiteral("TXT");
+    SaveDialog1.filter = kResultsFileFilter;
+    OpenDialog1.kind = FileDialog::Kind::Open;
+    OpenDialog1.title = QStringLiteral("Abrir un archivo");
+    OpenDialog1.filter = kResultsFileFilter;
+    OpenDialog1.allowMultiSelect = true;
+
     runCommand(dialogs_, [this] { FormCreate(); });
     NomMuestra->setFocus();
+}
+
+TForm1::~TForm1()
+{
+    delete PrintDialog1; // before the printer it works on
 }
 
 void TForm1::buildControls()
@@ -143,6 +134,8 @@ void TForm1::buildControls()
     SegLong = placeEdit(GroupBox2, "SegLong", QStringLiteral("520 nm"), 109, 42, 68, Label3);
     TercLong = placeEdit(GroupBox2, "TercLong", QStringLiteral("570 nm"), 199, 42, 67, Label2);
     CuartLong = placeEdit(GroupBox2, "CuartLong", QStringLiteral("630 nm"), 287, 42, 68, Label12);
+    for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
+        edit->setContextMenuPolicy(Qt::NoContextMenu); // the window's pop-up menu serves
 
     Image1 = place(new QLabel(client), "Image1", 662, 38, 120, 61);
     Image1->setPixmap(logoPicture());
@@ -173,7 +166,7 @@ void TForm1::buildControls()
     Panel4 = placePanel(client, "Panel4", 454, 164, 340, 41, QFrame::Panel | QFrame::Raised);
     Label8 = placeLabel(Panel4, "Label8", QStringLiteral("Sample's position on CIELAB space"), 68, 13, true);
 
-    Resultados1 = place(new StringGrid(10, initialRowCount, client), "Resultados1", 8, 217, 443, 304);
+    Resultados1 = place(new StringGrid(kResultColumnCount, kInitialRowCount, client), "Resultados1", 8, 217, 443, 304);
     Resultados1->setDefaultColumnWidth(41);
     Resultados1->setDefaultRowHeight(24);
     Resultados1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
@@ -191,6 +184,7 @@ void TForm1::buildControls()
             return false;
         return canSelect;
     });
+    new SampleTooltip(*Resultados1, [this] { return NumFila; }, numberSettings_, Resultados1);
 
     Panel2 = placePanel(client, "Panel2", 454, 217, 341, 304, QFrame::Panel | QFrame::Sunken, 2);
     Imagen = place(new ChartImage(Panel2), "Imagen", 1, 2, 301, 301);
@@ -215,14 +209,8 @@ void TForm1::buildControls()
     QWidget::setTabOrder(Guardar, RadioButton1);
     QWidget::setTabOrder(RadioButton1, RadioButton2);
 
-    connect(Calcular, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { CalcularClick(); }); });
-    connect(Guardar, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { GuardarClick(); }); });
-}
-
-template <typename Handler>
-void TForm1::connectCommand(QAction* action, Handler handler)
-{
-    connect(action, &QAction::triggered, this, [this, handler] { runCommand(dialogs_, [&] { (this->*handler)(); }); });
+    connectCommand(dialogs_, Calcular, &QPushButton::clicked, this, &TForm1::CalcularClick);
+    connectCommand(dialogs_, Guardar, &QPushButton::clicked, this, &TForm1::GuardarClick);
 }
 
 void TForm1::buildMenus()
@@ -267,15 +255,15 @@ void TForm1::buildMenus()
     for (const auto& [action, name] : names)
         action->setObjectName(QLatin1String(name));
 
-    connectCommand(Nuevo1, &TForm1::Borrartodo1Click);
-    connectCommand(Abrir1, &TForm1::Abrir1Click);
-    connectCommand(Guardar1, &TForm1::Guardar1Click);
-    connectCommand(Imprimir1, &TForm1::Imprimir1Click);
-    connectCommand(Salir1, &TForm1::Salir1Click);
-    connectCommand(Borrartodo1, &TForm1::Borrartodo1Click);
-    connectCommand(Nmerodemuestra1, &TForm1::Nmerodemuestra1Click);
-    connectCommand(Ayuda, &TForm1::AyudaClick);
-    connectCommand(Acercade1, &TForm1::Acercade1Click);
+    connectCommand(dialogs_, Nuevo1, &QAction::triggered, this, &TForm1::Borrartodo1Click);
+    connectCommand(dialogs_, Abrir1, &QAction::triggered, this, &TForm1::Abrir1Click);
+    connectCommand(dialogs_, Guardar1, &QAction::triggered, this, &TForm1::Guardar1Click);
+    connectCommand(dialogs_, Imprimir1, &QAction::triggered, this, &TForm1::Imprimir1Click);
+    connectCommand(dialogs_, Salir1, &QAction::triggered, this, &TForm1::Salir1Click);
+    connectCommand(dialogs_, Borrartodo1, &QAction::triggered, this, &TForm1::Borrartodo1Click);
+    connectCommand(dialogs_, Nmerodemuestra1, &QAction::triggered, this, &TForm1::Nmerodemuestra1Click);
+    connectCommand(dialogs_, Ayuda, &QAction::triggered, this, &TForm1::AyudaClick);
+    connectCommand(dialogs_, Acercade1, &QAction::triggered, this, &TForm1::Acercade1Click);
 }
 
 void TForm1::buildPopupMenu()
@@ -364,27 +352,31 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormCreate()
 {
     NumFila = 1;
-    Resultados1->setColumnWidth(0, 20);
-    Resultados1->setColumnWidth(1, 65);
+    Resultados1->setColumnWidth(kRowNumberColumn, 20);
+    Resultados1->setColumnWidth(kNameColumn, 65);
     const char* headers[] = {"no", "    Sample", "     X", "     Y", "     Z",
                              "    L*", "    C*", "    h*", "    a*", "    b*"};
-    for (int column = 0; column < 10; ++column)
+    static_assert(std::size(headers) == kResultColumnCount);
+    for (int column = 0; column < kResultColumnCount; ++column)
         Resultados1->setCell(column, 0, QLatin1String(headers[column]));
-    for (int row = 1; row <= gridCapacity; ++row)
-        Resultados1->setCell(0, row, QString::number(row));
+    for (int row = 1; row <= kGridCapacity; ++row)
+        Resultados1->setCell(kRowNumberColumn, row, QString::number(row));
 
     // Fresh chart rasters replace the old ones and every marker with them.
-    Imagen->setRaster(drawAbChart());
-    Image2->setRaster(drawLScale());
+    // The backgrounds never change, so they are drawn once and copied after.
+    static const std::unique_ptr<ChartRaster> abChart = drawAbChart();
+    static const std::unique_ptr<ChartRaster> lScale = drawLScale();
+    Imagen->setRaster(std::make_unique<ChartRaster>(*abChart));
+    Image2->setRaster(std::make_unique<ChartRaster>(*lScale));
 }
 
 void TForm1::CalcularClick()
 {
     EspesorRef = RadioButton1->isChecked() ? 2 : 10;
 
-    if (NumFila > gridCapacity) {
+    if (NumFila > kGridCapacity) {
         // The grid holds 50 samples; a further one is refused before computing.
-        dialogs_.showMessage(fullGridPrompt);
+        dialogs_.showMessage(kFullGridPrompt);
         return;
     }
 
@@ -429,11 +421,11 @@ void TForm1::CalcularClick()
     if (__builtin_add_overflow(NumOrden, 1, &NumOrden))
         throw IntegerOverflow();
 
-    if (NumFila >= gridCapacity + 1) {
-        NumFila = gridCapacity + 1;
-        dialogs_.showMessage(fullGridPrompt);
+    if (NumFila >= kGridCapacity + 1) {
+        NumFila = kGridCapacity + 1;
+        dialogs_.showMessage(kFullGridPrompt);
     }
-    if (NumFila >= 14 && NumFila <= gridCapacity + 1)
+    if (NumFila >= 14 && NumFila <= kGridCapacity + 1)
         Resultados1->setRowCountShown(Resultados1->rowCountShown() + 1);
 }
 
@@ -475,11 +467,11 @@ void TForm1::Borrartodo1Click()
 {
     if (numberingDialog_)
         numberingDialog_->resetToNo();
-    for (int column = 1; column <= 9; ++column)
+    for (int column = kNameColumn; column <= kLastValueColumn; ++column)
         for (int row = 1; row <= NumFila; ++row)
             Resultados1->setCell(column, row, QString());
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
-    Resultados1->setRowCountShown(initialRowCount);
+    Resultados1->setRowCountShown(kInitialRowCount);
     for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
         edit->clear();
     NumFila = 1;
@@ -489,17 +481,70 @@ void TForm1::Borrartodo1Click()
 
 void TForm1::Abrir1Click()
 {
-    // Opening results files is not available yet.
+    if (numberingDialog_)
+        numberingDialog_->resetToNo();
+    if (dialogs_.executeFileDialog(OpenDialog1))
+        openResultsFile(OpenDialog1.files.value(0, OpenDialog1.fileName)); // only the first file selected
+}
+
+void TForm1::openResultsFile(const QString& path)
+{
+    const ResultsTable table = readResultsTable(path);
+
+    invokeMenuItem(Edicin1, 0); // the clear command, as a click on "&Delete all"
+    NumFila = table.numFila();
+    putResultsTable(*Resultados1, table);
+    setWindowTitle(QStringLiteral("VEXA - ") + QFileInfo(path).fileName());
+    if (NumFila >= kInitialRowCount) {
+        Resultados1->setRowCountShown(NumFila);
+    } else {
+        // Row 13 shows once the grid grows, and must be empty by then.
+        Resultados1->setRowCountShown(kInitialRowCount);
+        for (int column = kNameColumn; column <= kLastValueColumn; ++column)
+            for (int row = NumFila; row <= kInitialRowCount; ++row)
+                Resultados1->setCell(column, row, QString());
+    }
 }
 
 void TForm1::Guardar1Click()
 {
-    // Saving results files is not available yet.
+    if (dialogs_.executeFileDialog(SaveDialog1))
+        saveResultsTable(SaveDialog1.fileName, resultsTableOf(*Resultados1, NumFila));
+    // Also after a cancel: the name last confirmed, or the one first proposed.
+    setWindowTitle(QStringLiteral("VEXA - ") + QFileInfo(SaveDialog1.fileName).fileName());
+}
+
+QPrintDialog& TForm1::printDialog()
+{
+    if (!PrintDialog1) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setCollateCopies(true);
+        printer_->setPrintRange(QPrinter::PageRange);
+        PrintDialog1 = new QPrintDialog(printer_.get(), this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+        // A page range and the selection are offered, but the sheet is always its one page.
+        PrintDialog1->setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection
+                                 | QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile
+                                 | QAbstractPrintDialog::PrintShowPageSize);
+    }
+    return *PrintDialog1;
 }
 
 void TForm1::Imprimir1Click()
 {
-    // Printing is not available yet.
+    QPrintDialog& dialog = printDialog();
+    QPrinter& printer = *dialog.printer();
+    printer.setDocName(windowTitle());
+    SheetContent sheet{windowTitle(), QString(), NumFila,
+                       [this](int column, int row) { return Resultados1->cell(column, row); }};
+
+    if (!dialogs_.showPrintDialog(dialog))
+        return;
+    // The page is measured only now, in portrait, so that the sheet fits the
+    // paper the user chose in the dialog.
+    printer.setPageOrientation(QPageLayout::Portrait);
+    sheet.dateTime = sheetDateTimeText(*sheetClock_);
+    printSheet(printer, printTarget(printer), sheet);
 }
 
 void TForm1::Salir1Click()

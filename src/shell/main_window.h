@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
+
+#include "shell/dialogs.h"
 
 class QAction;
 class QFrame;
@@ -9,6 +12,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrintDialog;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -16,8 +21,8 @@ class QStatusBar;
 namespace vexa {
 
 class ChartImage;
-class Dialogs;
 class NumberSettings;
+class SheetClock;
 class StringGrid;
 class TForm4;
 
@@ -28,11 +33,16 @@ class TForm1 : public QMainWindow {
 
 public:
     TForm1(Dialogs& dialogs, const NumberSettings& numberSettings, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The windows the menus open; they are created after this one.
     void setAboutBox(QDialog* about) { aboutBox_ = about; }
     void setHelpWindow(QDialog* help) { helpWindow_ = help; }
     void setNumberingDialog(TForm4* numbering) { numberingDialog_ = numbering; }
+
+    // The clock and date formats of the printed sheet's title line; the
+    // system's unless set. The clock must outlive the window.
+    void setSheetClock(const SheetClock& clock) { sheetClock_ = &clock; }
 
     // Counters: the grid row of the next sample, the sample order number and
     // the reference pathlength in mm.
@@ -93,6 +103,13 @@ public:
     // Pop-up menu "PopupMenu1".
     QMenu* PopupMenu1;
 
+    // The print dialog, made with its printer on the first print; both keep
+    // the user's choices from one print to the next.
+    QPrintDialog* PrintDialog1 = nullptr;
+    // The results files' save and open dialogs, with the names they keep.
+    FileDialog SaveDialog1;
+    FileDialog OpenDialog1;
+
     // Command handlers.
     void FormCreate();
     void CalcularClick();
@@ -107,6 +124,11 @@ public:
     void GuardarClick();
     void Resultados1SelectCell(int column, int row, bool& canSelect);
 
+    // The open command once its file is chosen: reads the whole file and only
+    // then clears the grid and fills it. A file that cannot be read or is not
+    // a results file throws and leaves everything as it was.
+    void openResultsFile(const QString& path);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -119,15 +141,15 @@ private:
     void invokeMenuItem(QMenu* menu, int index);
     bool isMenuShortcut(const QKeyEvent& key) const;
     void markSample(std::int32_t row, double lightness, double a, double b);
-
-    template <typename Handler>
-    void connectCommand(QAction* action, Handler handler);
+    QPrintDialog& printDialog();
 
     Dialogs& dialogs_;
     const NumberSettings& numberSettings_;
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
     TForm4* numberingDialog_ = nullptr;
+    const SheetClock* sheetClock_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace vexa

@@ -9,6 +9,7 @@
 #include "fonts/design_fonts.h"
 #include "numbers/number_reading.h"
 #include "shell/command_boundary.h"
+#include "shell/widget_placement.h"
 
 namespace vexa {
 
@@ -24,51 +25,37 @@ TForm4::TForm4(Dialogs& dialogs, std::function<void(std::int32_t)> setOrderNumbe
     setFixedSize(298, 157);
     move(200, 108);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Adding a order number to the sample"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(17, 23, 189, 68);
-
-    RadioButton1 = new QRadioButton(QStringLiteral("Yes"), GroupBox1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setGeometry(70, 19, 50, 17);
-
-    RadioButton2 = new QRadioButton(QStringLiteral("No"), GroupBox1);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setGeometry(70, 41, 43, 17);
+    GroupBox1 =
+        place(new QGroupBox(QStringLiteral("Adding a order number to the sample"), this), "GroupBox1", 17, 23, 189, 68);
+    RadioButton1 = place(new QRadioButton(QStringLiteral("Yes"), GroupBox1), "RadioButton1", 70, 19, 50, 17);
+    RadioButton2 = place(new QRadioButton(QStringLiteral("No"), GroupBox1), "RadioButton2", 70, 41, 43, 17);
     RadioButton2->setChecked(true);
 
-    Label1 = new QLabel(QStringLiteral("Begin by ..."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(218, 36);
-    Label1->adjustSize(); // sized to its text from a fixed left and top
+    Label1 = placeLabel(this, "Label1", QStringLiteral("Begin by ..."), 218, 36);
     Label1->setEnabled(false);
-
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(226, 53, 39, 21);
+    Edit1 = placeEdit(this, "Edit1", QStringLiteral("Begin by"), 226, 53, 39, Label1);
     Edit1->setEnabled(false);
-    Edit1->setAccessibleName(QStringLiteral("Begin by"));
-    Label1->setBuddy(Edit1);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(104, 110, 75, 25);
-    Button1->setAutoDefault(false); // Enter in the number does not press OK
+    Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 104, 110, 75, 25);
+    // Enter on a focused OK presses it. The window has no default button, so
+    // Enter in the number presses nothing.
+    Button1->setAutoDefault(true);
 
-    setTabOrder(GroupBox1, Edit1);
-    setTabOrder(Edit1, Button1);
+    // Tab order: the checked answer, OK, the number.
+    setTabOrder(GroupBox1, Button1);
+    setTabOrder(Button1, Edit1);
 
     // A reaction runs when its button goes from unchecked to checked.
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            runCommand(dialogs_, [this] { RadioButton1Click(); });
+    connectCommand(dialogs_, RadioButton1, &QRadioButton::toggled, this, [this] {
+        if (RadioButton1->isChecked())
+            RadioButton1Click();
     });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            runCommand(dialogs_, [this] { RadioButton2Click(); });
+    connectCommand(dialogs_, RadioButton2, &QRadioButton::toggled, this, [this] {
+        if (RadioButton2->isChecked())
+            RadioButton2Click();
     });
-    connect(Edit1, &QLineEdit::textChanged, this, [this] { runCommand(dialogs_, [this] { Edit1Change(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { runCommand(dialogs_, [this] { Button1Click(); }); });
+    connectCommand(dialogs_, Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
+    connectCommand(dialogs_, Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 }
 
 bool TForm4::numberingOn() const

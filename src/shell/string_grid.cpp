@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -9,7 +10,7 @@
 namespace vexa {
 
 namespace {
-constexpr int gridLine = 1;
+constexpr int kGridLine = 1;
 }
 
 StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
@@ -51,25 +52,25 @@ StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
 void StringGrid::setDefaultColumnWidth(int width)
 {
     defaultColumnWidth_ = width;
-    horizontalHeader()->setDefaultSectionSize(width + gridLine);
+    horizontalHeader()->setDefaultSectionSize(width + kGridLine);
     for (int c = 0; c < store_->columnCount(); ++c)
-        horizontalHeader()->resizeSection(c, width + gridLine);
-    verticalHeader()->setFixedWidth(width + gridLine);
+        horizontalHeader()->resizeSection(c, width + kGridLine);
+    verticalHeader()->setFixedWidth(width + kGridLine);
 }
 
 void StringGrid::setColumnWidth(int column, int width)
 {
     if (column == 0)
-        verticalHeader()->setFixedWidth(width + gridLine);
+        verticalHeader()->setFixedWidth(width + kGridLine);
     else
-        horizontalHeader()->resizeSection(column - 1, width + gridLine);
+        horizontalHeader()->resizeSection(column - 1, width + kGridLine);
 }
 
 void StringGrid::setDefaultRowHeight(int height)
 {
     rowHeight_ = height;
-    verticalHeader()->setDefaultSectionSize(height + gridLine);
-    horizontalHeader()->setFixedHeight(height + gridLine);
+    verticalHeader()->setDefaultSectionSize(height + kGridLine);
+    horizontalHeader()->setFixedHeight(height + kGridLine);
 }
 
 int StringGrid::selectedColumn() const
@@ -122,10 +123,28 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event)
 
 QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
+    moveRefused_ = false;
     const QModelIndex target = QTableView::moveCursor(action, modifiers);
-    if (target.isValid() && target != currentIndex() && !mayMoveTo(target))
+    if (target.isValid() && target != currentIndex() && !mayMoveTo(target)) {
+        moveRefused_ = true;
         return currentIndex();
+    }
     return target;
+}
+
+bool StringGrid::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab move from cell to cell. A move the handler refuses
+    // keeps the focus on the grid, as it does for the arrow keys; the base
+    // class would take such a Tab for leaving the grid.
+    if (tabKeyNavigation() && isVisible() && isEnabled()) {
+        QKeyEvent key(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
+        moveRefused_ = false;
+        keyPressEvent(&key);
+        if (key.isAccepted() || moveRefused_)
+            return true;
+    }
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void StringGrid::keyboardSearch(const QString&)

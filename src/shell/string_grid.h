@@ -49,6 +49,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyboardSearch(const QString& search) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -58,6 +59,7 @@ private:
     CellStoreModel* store_;
     QWidget* corner_ = nullptr; // the fixed cell of row 0, column 0
     SelectCellHandler onSelectCell_;
+    bool moveRefused_ = false; // the handler refused the last keyboard move
     int defaultColumnWidth_ = 64;
     int rowHeight_ = 24;
 };

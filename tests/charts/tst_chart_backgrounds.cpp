@@ -26,18 +26,18 @@ private slots:
     void drawingIsRepeatable();
 
 private:
-    std::unique_ptr<ChartRaster> m_ab;
-    std::unique_ptr<ChartRaster> m_l;
+    std::unique_ptr<ChartRaster> ab_;
+    std::unique_ptr<ChartRaster> l_;
 };
 
 void TestChartBackgrounds::initTestCase()
 {
-    m_ab = drawAbChart();
-    m_l = drawLScale();
-    QCOMPARE(m_ab->width(), 303);
-    QCOMPARE(m_ab->height(), 303);
-    QCOMPARE(m_l->width(), 35);
-    QCOMPARE(m_l->height(), 305);
+    ab_ = drawAbChart();
+    l_ = drawLScale();
+    QCOMPARE(ab_->width(), 303);
+    QCOMPARE(ab_->height(), 303);
+    QCOMPARE(l_->width(), 35);
+    QCOMPARE(l_->height(), 305);
 }
 
 void TestChartBackgrounds::probes_data()
@@ -77,7 +77,7 @@ void TestChartBackgrounds::probes()
     QFETCH(bool, abChart);
     QFETCH(QPoint, at);
     QFETCH(QColor, expected);
-    const ChartRaster& r = abChart ? *m_ab : *m_l;
+    const ChartRaster& r = abChart ? *ab_ : *l_;
     QCOMPARE(r.pixel(at.x(), at.y()), expected);
 }
 
@@ -100,8 +100,8 @@ void TestChartBackgrounds::titleCellsCoverGrid()
     probe.setFontBold(true);
 
     const Title titles[] = {
-        {m_ab.get(), {13, 106}, QStringLiteral("b*"), kAbBack, true, 115},
-        {m_ab.get(), {181, 270}, QStringLiteral("a*"), kAbBack, false, 185},
+        {ab_.get(), {13, 106}, QStringLiteral("b*"), kAbBack, true, 115},
+        {ab_.get(), {181, 270}, QStringLiteral("a*"), kAbBack, false, 185},
     };
     for (const Title& t : titles) {
         const QRect cell(t.at, probe.textCell(t.text));
@@ -120,7 +120,7 @@ void TestChartBackgrounds::titleCellsCoverGrid()
         QVERIFY2(crossed > 0, "the cell must lie over the grid line");
     }
     // The same grid line just outside the "b*" cell is still grey.
-    QCOMPARE(m_ab->pixel(12, 115), kGrey);
+    QCOMPARE(ab_->pixel(12, 115), kGrey);
 }
 
 void TestChartBackgrounds::drawingStateLeftForMarkers()
@@ -128,7 +128,7 @@ void TestChartBackgrounds::drawingStateLeftForMarkers()
     const struct {
         const ChartRaster* raster;
         QColor background;
-    } charts[] = {{m_ab.get(), kAbBack}, {m_l.get(), kLBack}};
+    } charts[] = {{ab_.get(), kAbBack}, {l_.get(), kLBack}};
     for (const auto& c : charts) {
         QCOMPARE(c.raster->fillColor(), c.background);
         QCOMPARE(c.raster->penColor(), kGrey);
@@ -141,10 +141,10 @@ void TestChartBackgrounds::drawingStateLeftForMarkers()
 
 void TestChartBackgrounds::drawingIsRepeatable()
 {
-    QCOMPARE(drawAbChart()->image(), m_ab->image());
-    QCOMPARE(drawLScale()->image(), m_l->image());
+    QCOMPARE(drawAbChart()->image(), ab_->image());
+    QCOMPARE(drawLScale()->image(), l_->image());
     // Only the five colours the drawing uses appear.
-    for (const ChartRaster* r : {m_ab.get(), m_l.get()}) {
+    for (const ChartRaster* r : {ab_.get(), l_.get()}) {
         for (int y = 0; y < r->height(); ++y)
             for (int x = 0; x < r->width(); ++x) {
                 const QColor c = r->pixel(x, y);

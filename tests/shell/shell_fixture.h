@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "numbers/number_settings.h"
+#include "numbers/result_columns.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/numbering_dialog.h"
@@ -23,17 +25,43 @@ public:
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
     void showModal(QDialog& window) override { modalWindows << window.objectName(); }
+    bool showPrintDialog(QPrintDialog& dialog) override
+    {
+        ++printDialogs;
+        return answerPrintDialog && answerPrintDialog(dialog);
+    }
+
+    // Answers each file dialog with the next of `fileAnswers`: the files
+    // chosen, or an empty list (or none left) for a cancel.
+    bool executeFileDialog(FileDialog& dialog) override
+    {
+        fileDialogs << dialog;
+        const QStringList answer = fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+        if (answer.isEmpty())
+            return false;
+        dialog.files = answer;
+        dialog.fileName = answer.first();
+        return true;
+    }
 
     void clear()
     {
         messages.clear();
         errors.clear();
         modalWindows.clear();
+        printDialogs = 0;
+        fileDialogs.clear();
     }
 
     QStringList messages;
     QStringList errors;
     QStringList modalWindows;
+    int printDialogs = 0;
+    // Plays the user in the print dialog: may change its printer, and
+    // returns true to confirm. Unset, the dialog is cancelled.
+    std::function<bool(QPrintDialog&)> answerPrintDialog;
+    QList<FileDialog> fileDialogs; // as each was shown
+    QList<QStringList> fileAnswers;
 };
 
 struct Shell {
@@ -72,10 +100,12 @@ struct Shell {
         calculate(name, QStringLiteral("2"), {"0.5", "0.6", "0.4", "0.2"});
     }
 
-    QStringList row(int r) const
+    // The texts of row r from column `first` to column `last`; by default the
+    // name and the eight values.
+    QStringList row(int r, int first = kNameColumn, int last = kLastValueColumn) const
     {
         QStringList texts;
-        for (int c = 1; c <= 9; ++c)
+        for (int c = first; c <= last; ++c)
             texts << form1.Resultados1->cell(c, r);
         return texts;
     }

@@ -13,10 +13,11 @@
 #include "shell/command_boundary.h"
 #include "shell_fixture.h"
 
+using namespace vexa;
 using vexa::test::Shell;
 
 namespace {
-const QStringList workedExampleCells{"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"};
+const QStringList kWorkedExampleCells{"42.292", "37.023", "33.550", "67.3", "24.31", "18.96", "22.99", "7.90"};
 }
 
 class MainWindowTest : public QObject {
@@ -31,13 +32,11 @@ private slots:
         QCOMPARE(f.NumFila, 1);
         QCOMPARE(f.NumOrden, 0);
         QCOMPARE(f.Resultados1->rowCountShown(), 13);
-        QCOMPARE(f.Resultados1->cell(0, 0), QString("no"));
-        QCOMPARE(f.Resultados1->cell(1, 0), QString("    Sample"));
-        QCOMPARE(f.Resultados1->cell(2, 0), QString("     X"));
-        QCOMPARE(f.Resultados1->cell(7, 0), QString("    h*"));
-        QCOMPARE(f.Resultados1->cell(0, 12), QString("12"));
-        QCOMPARE(f.Resultados1->cell(0, 50), QString("50")); // stored beyond the rows shown
-        QCOMPARE(f.Resultados1->cell(0, 51), QString());
+        QCOMPARE(shell.row(0, kRowNumberColumn), (QStringList{"no", "    Sample", "     X", "     Y", "     Z",
+                                                             "    L*", "    C*", "    h*", "    a*", "    b*"}));
+        QCOMPARE(f.Resultados1->cell(kRowNumberColumn, 12), QString("12"));
+        QCOMPARE(f.Resultados1->cell(kRowNumberColumn, 50), QString("50")); // stored beyond the rows shown
+        QCOMPARE(f.Resultados1->cell(kRowNumberColumn, 51), QString());
         QVERIFY(f.RadioButton1->isChecked());
         QCOMPARE(f.focusWidget(), f.NomMuestra);
     }
@@ -157,8 +156,8 @@ private slots:
         shell.calculateWorkedExample();
         shell.calculateWorkedExample();
 
-        QCOMPARE(shell.row(1), QStringList{"Crianza7"} + workedExampleCells);
-        QCOMPARE(shell.row(2), QStringList{"Crianza8"} + workedExampleCells);
+        QCOMPARE(shell.row(1), QStringList{"Crianza7"} + kWorkedExampleCells);
+        QCOMPARE(shell.row(2), QStringList{"Crianza8"} + kWorkedExampleCells);
         QCOMPARE(shell.form1.NumFila, 3);
         QCOMPARE(shell.form1.NumOrden, 9);
         QCOMPARE(shell.form1.Resultados1->rowCountShown(), 13);
@@ -186,7 +185,7 @@ private slots:
         shell.dialogs.clear();
         shell.calculate("Crianza", "2", {"0,5", "0,6", "0,4", "0,2"});
         QVERIFY(shell.dialogs.errors.isEmpty());
-        QCOMPARE(shell.row(1), QStringList{"Crianza"} + workedExampleCells);
+        QCOMPARE(shell.row(1), QStringList{"Crianza"} + kWorkedExampleCells);
     }
 
     void rowCountGrowsFromTheThirteenthSample()
@@ -199,14 +198,14 @@ private slots:
                 QCOMPARE(f.Resultados1->rowCountShown(), 13);
             if (sample == 13) {
                 QCOMPARE(f.Resultados1->rowCountShown(), 14);
-                QCOMPARE(f.Resultados1->cell(2, 13), QString("42.292"));
+                QCOMPARE(f.Resultados1->cell(kXColumn, 13), QString("42.292"));
             }
             if (sample < 50)
                 QVERIFY(shell.dialogs.messages.isEmpty());
         }
         QCOMPARE(f.NumFila, 51);
         QCOMPARE(f.Resultados1->rowCountShown(), 51);
-        QCOMPARE(f.Resultados1->cell(1, 50), QString("Crianza"));
+        QCOMPARE(f.Resultados1->cell(kNameColumn, 50), QString("Crianza"));
         QCOMPARE(shell.dialogs.messages, QStringList{"Number of samples in every grid <= 50"});
 
         // A full grid refuses a further sample before computing anything.
@@ -223,14 +222,14 @@ private slots:
         shell.form1.Nmerodemuestra1->trigger();
         QTest::mouseClick(shell.form4.RadioButton1, Qt::LeftButton);
         f.setWindowTitle("VEXA - old.qrl");
-        f.Resultados1->setCell(3, 51, "stray");
+        f.Resultados1->setCell(kYColumn, 51, "stray");
         QTest::keyClick(f.PrimLong, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(f.NumFila, 1);
         QCOMPARE(f.Resultados1->rowCountShown(), 13);
         for (int r = 1; r <= 51; ++r)
             QCOMPARE(shell.row(r).join(""), QString());
-        QCOMPARE(f.Resultados1->cell(0, 50), QString("50"));
-        QCOMPARE(f.Resultados1->cell(1, 0), QString("    Sample"));
+        QCOMPARE(f.Resultados1->cell(kRowNumberColumn, 50), QString("50"));
+        QCOMPARE(f.Resultados1->cell(kNameColumn, 0), QString("    Sample"));
         QCOMPARE(f.windowTitle(), QString("VEXA - Coordinates"));
         QCOMPARE(f.PrimLong->text(), QString());
         QCOMPARE(f.focusWidget(), f.NomMuestra);
@@ -437,4 +436,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+#include "tst_main_window.moc"

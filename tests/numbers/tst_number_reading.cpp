@@ -152,4 +152,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(NumberReadingTest)
-#include "number_reading_test.moc"
+#include "tst_number_reading.moc"

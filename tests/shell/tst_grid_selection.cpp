@@ -23,18 +23,18 @@ const QColor kRed(255, 0, 0);
 struct Sample {
     QStringList absorbances;
     double L, a, b;    // computed, unrounded
-    QStringList shown; // columns 5 to 9 (L*, C*, h, a*, b*) after selection
+    QStringList shown; // L*, C*, h, a*, b* after selection
     double shownL, shownA, shownB;
 };
 
-const Sample workedExample{{"0.5", "0.6", "0.4", "0.2"},
+const Sample kWorkedExample{{"0.5", "0.6", "0.4", "0.2"},
                            67.29795568, 22.98909488, 7.898401678,
                            {"67,3", "24,31", "18,96", "22,99", "7,90"},
                            67.3, 22.99, 7.90};
 
 // a* just under 1 shows as "1,00": 3.5 a* rounds down from the computed value
 // but is a tie (rounded to even, up) from the shown one.
-const Sample aStarNearOne{{"0.65", "0.65", "0.40", "0.60"},
+const Sample kAStarNearOne{{"0.65", "0.65", "0.40", "0.60"},
                           61.09679374, 0.9984847171, 10.59087713,
                           {"61,1", "10,64", "84,61", "1,00", "10,59"},
                           61.1, 1.00, 10.59};
@@ -137,8 +137,11 @@ private slots:
     void selectingARowWithoutSampleDrawsNothing();
     void unreadableShownValueKeepsTheSelection_data();
     void unreadableShownValueKeepsTheSelection();
+    void bStarIsReadBeforeAStar();
     void keyboardMovesMarkTheNewRow_data();
     void keyboardMovesMarkTheNewRow();
+    void refusedKeyboardMoveKeepsTheFocus_data();
+    void refusedKeyboardMoveKeepsTheFocus();
     void clearWipesEveryMarker_data();
     void clearWipesEveryMarker();
     void markerOffTheChartIsNoError_data();
@@ -151,28 +154,30 @@ private:
     QLineEdit* editCell(int column, int row, const QString& text);
     void wipeCharts();
     QModelIndex indexOf(int column, int row) const;
-    const ChartRaster& abChart() const { return shell->form1.Imagen->raster(); }
-    const ChartRaster& lScale() const { return shell->form1.Image2->raster(); }
-    StringGrid* grid() const { return shell->form1.Resultados1; }
+    const ChartRaster& abChart() const { return shell_->form1.Imagen->raster(); }
+    const ChartRaster& lScale() const { return shell_->form1.Image2->raster(); }
+    StringGrid* grid() const { return shell_->form1.Resultados1; }
+    // The columns that selecting a row turns to a comma: L*, C*, h, a*, b*.
+    QStringList remarkedCells(int row) const { return shell_->row(row, kFirstRemarkedColumn, kLastValueColumn); }
 
-    std::unique_ptr<Shell> shell;
-    QString separator;
+    std::unique_ptr<Shell> shell_;
+    QString separator_;
 };
 
 void GridSelectionTest::cleanup()
 {
-    shell.reset();
+    shell_.reset();
 }
 
 void GridSelectionTest::start(const QString& sep)
 {
-    separator = sep;
-    shell = std::make_unique<Shell>(sep.at(0).unicode());
+    separator_ = sep;
+    shell_ = std::make_unique<Shell>(sep.at(0).unicode());
 }
 
 void GridSelectionTest::calculate(const Sample& sample, const QString& name)
 {
-    shell->calculate(name, QStringLiteral("2"), withSeparator(sample.absorbances, separator));
+    shell_->calculate(name, QStringLiteral("2"), withSeparator(sample.absorbances, separator_));
 }
 
 QModelIndex GridSelectionTest::indexOf(int column, int row) const
@@ -207,8 +212,8 @@ QLineEdit* GridSelectionTest::editCell(int column, int row, const QString& text)
 // Puts clean charts back, so that what the next action draws stands alone.
 void GridSelectionTest::wipeCharts()
 {
-    shell->form1.Imagen->setRaster(drawAbChart());
-    shell->form1.Image2->setRaster(drawLScale());
+    shell_->form1.Imagen->setRaster(drawAbChart());
+    shell_->form1.Image2->setRaster(drawLScale());
 }
 
 void GridSelectionTest::calculateMarksTheNewSample_data()
@@ -222,12 +227,12 @@ void GridSelectionTest::calculateMarksTheNewSample()
 {
     QFETCH(QString, separator);
     start(separator);
-    calculate(workedExample);
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(shell->form1.NumFila, 2);
+    calculate(kWorkedExample);
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(shell_->form1.NumFila, 2);
 
-    const Mark ab = abMark(1, workedExample.a, workedExample.b);
-    const Mark l = lMark(1, workedExample.L);
+    const Mark ab = abMark(1, kWorkedExample.a, kWorkedExample.b);
+    const Mark l = lMark(1, kWorkedExample.L);
     const auto freshAb = drawAbChart();
     const auto freshL = drawLScale();
     const struct {
@@ -257,8 +262,8 @@ void GridSelectionTest::selectingASampleRowMarksItFromTheShownTexts_data()
     QTest::addColumn<int>("remarkedX"); // and from the selection
 
     for (const char* sep : {".", ","}) {
-        QTest::addRow("worked example, '%s'", sep) << QString::fromLatin1(sep) << workedExample << 123 << 123;
-        QTest::addRow("a* shown as 1,00, '%s'", sep) << QString::fromLatin1(sep) << aStarNearOne << 46 << 47;
+        QTest::addRow("worked example, '%s'", sep) << QString::fromLatin1(sep) << kWorkedExample << 123 << 123;
+        QTest::addRow("a* shown as 1,00, '%s'", sep) << QString::fromLatin1(sep) << kAStarNearOne << 46 << 47;
     }
 }
 
@@ -276,24 +281,24 @@ void GridSelectionTest::selectingASampleRowMarksItFromTheShownTexts()
     QCOMPARE(marked.at.x, markedX);
     QCOMPARE(remarked.at.x, remarkedX);
 
-    const QStringList before = shell->row(1);
-    QCOMPARE(before.mid(4), shownWithPoints(sample.shown));
-    QVERIFY(before.mid(1, 3).join(QString()).contains(QLatin1Char('.')));
+    const QStringList before = shell_->row(1, kNameColumn, kZColumn);
+    QCOMPARE(remarkedCells(1), shownWithPoints(sample.shown));
+    QVERIFY(shell_->row(1, kXColumn, kZColumn).join(QString()).contains(QLatin1Char('.')));
 
     // The marker is drawn and the commas are in before the selection moves.
     QString lightnessWhenMoved;
     QImage abChartWhenMoved;
     connect(grid()->selectionModel(), &QItemSelectionModel::currentChanged, this, [&] {
-        lightnessWhenMoved = grid()->cell(5, 1);
+        lightnessWhenMoved = grid()->cell(kLightnessColumn, 1);
         abChartWhenMoved = abChart().image();
     });
 
-    clickCell(3, 1);
+    clickCell(kYColumn, 1);
 
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(3, 1));
-    QCOMPARE(shell->row(1).mid(0, 4), before.mid(0, 4)); // name, X, Y, Z keep their points
-    QCOMPARE(shell->row(1).mid(4), sample.shown);
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(grid()->currentIndex(), indexOf(kYColumn, 1));
+    QCOMPARE(shell_->row(1, kNameColumn, kZColumn), before); // name, X, Y, Z keep their points
+    QCOMPARE(remarkedCells(1), sample.shown);
     QCOMPARE(lightnessWhenMoved, sample.shown[0]);
 
     const auto expectedAb = withMarks(drawAbChart(), {marked, remarked});
@@ -313,19 +318,19 @@ void GridSelectionTest::selectingARowWithoutSampleDrawsNothing()
 {
     QFETCH(int, row);
     start();
-    calculate(workedExample);
+    calculate(kWorkedExample);
     // Texts that would read as a sample, or fail to read, if the row were
     // taken for one.
-    for (int column = 2; column <= 9; ++column)
-        grid()->setCell(column, row, column == 9 ? QStringLiteral("1.2.3") : QStringLiteral("12.5"));
+    for (int column = kFirstValueColumn; column <= kLastValueColumn; ++column)
+        grid()->setCell(column, row, column == kBColumn ? QStringLiteral("1.2.3") : QStringLiteral("12.5"));
     const QImage abBefore = abChart().image();
     const QImage lBefore = lScale().image();
 
-    clickCell(2, row);
+    clickCell(kXColumn, row);
 
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(2, row));
-    QCOMPARE(shell->row(row).mid(1),
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, row));
+    QCOMPARE(shell_->row(row, kFirstValueColumn),
              (QStringList{"12.5", "12.5", "12.5", "12,5", "12,5", "12,5", "12,5", "1,2.3"}));
     QCOMPARE(abChart().image(), abBefore);
     QCOMPARE(lScale().image(), lBefore);
@@ -338,9 +343,10 @@ void GridSelectionTest::unreadableShownValueKeepsTheSelection_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("abMarked");
 
-    QTest::newRow("b* emptied") << 9 << "" << "'' is not a valid floating point value." << false;
-    QTest::newRow("a* not a number") << 8 << "x" << "'x' is not a valid floating point value." << false;
-    QTest::newRow("L* not a number") << 5 << "6 7" << "'6 7' is not a valid floating point value." << true;
+    QTest::newRow("b* emptied") << int(kBColumn) << "" << "'' is not a valid floating point value." << false;
+    QTest::newRow("a* not a number") << int(kAColumn) << "x" << "'x' is not a valid floating point value." << false;
+    QTest::newRow("L* not a number") << int(kLightnessColumn) << "6 7" << "'6 7' is not a valid floating point value."
+                                     << true;
 }
 
 void GridSelectionTest::unreadableShownValueKeepsTheSelection()
@@ -350,21 +356,37 @@ void GridSelectionTest::unreadableShownValueKeepsTheSelection()
     QFETCH(QString, error);
     QFETCH(bool, abMarked);
     start();
-    calculate(workedExample);
+    calculate(kWorkedExample);
 
     QLineEdit* editor = editCell(column, 1, text);
     QVERIFY(editor);
     wipeCharts();
-    shell->dialogs.clear();
+    shell_->dialogs.clear();
 
-    clickCell(2, 1);
+    clickCell(kXColumn, 1);
 
     QCOMPARE(grid()->cell(column, 1), text);
-    QCOMPARE(shell->dialogs.errors, QStringList{error});
+    QCOMPARE(shell_->dialogs.errors, QStringList{error});
     QCOMPARE(grid()->currentIndex(), indexOf(column, 1));
     QCOMPARE(grid()->selectionModel()->selectedIndexes(), QModelIndexList{indexOf(column, 1)});
-    const QList<Mark> abMarks{abMark(1, workedExample.shownA, workedExample.shownB)};
+    const QList<Mark> abMarks{abMark(1, kWorkedExample.shownA, kWorkedExample.shownB)};
     VERIFY_CHART(abChart(), *withMarks(drawAbChart(), abMarked ? abMarks : QList<Mark>()));
+    VERIFY_CHART(lScale(), *drawLScale());
+}
+
+// With both a* and b* unreadable, the error names b*: it is read first.
+void GridSelectionTest::bStarIsReadBeforeAStar()
+{
+    start();
+    calculate(kWorkedExample);
+    grid()->setCell(kAColumn, 1, QStringLiteral("a?"));
+    grid()->setCell(kBColumn, 1, QStringLiteral("b?"));
+    wipeCharts();
+
+    clickCell(kXColumn, 1);
+
+    QCOMPARE(shell_->dialogs.errors, QStringList{"'b?' is not a valid floating point value."});
+    VERIFY_CHART(abChart(), *drawAbChart());
     VERIFY_CHART(lScale(), *drawLScale());
 }
 
@@ -374,9 +396,9 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow_data()
     QTest::addColumn<QPoint>("from"); // (column, row)
     QTest::addColumn<QPoint>("to");
 
-    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint(5, 1) << QPoint(5, 2);
-    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint(7, 2) << QPoint(7, 1);
-    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << QPoint(9, 1) << QPoint(1, 2);
+    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint(kLightnessColumn, 1) << QPoint(kLightnessColumn, 2);
+    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint(kHueColumn, 2) << QPoint(kHueColumn, 1);
+    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << QPoint(kLastValueColumn, 1) << QPoint(kNameColumn, 2);
 }
 
 void GridSelectionTest::keyboardMovesMarkTheNewRow()
@@ -385,9 +407,9 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow()
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     start();
-    calculate(workedExample, QStringLiteral("Crianza"));
-    calculate(aStarNearOne, QStringLiteral("Joven"));
-    QCOMPARE(shell->form1.NumFila, 3);
+    calculate(kWorkedExample, QStringLiteral("Crianza"));
+    calculate(kAStarNearOne, QStringLiteral("Joven"));
+    QCOMPARE(shell_->form1.NumFila, 3);
 
     clickCell(from.x(), from.y());
     QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
@@ -395,13 +417,50 @@ void GridSelectionTest::keyboardMovesMarkTheNewRow()
 
     QTest::keyClick(grid(), Qt::Key(key));
 
-    QCOMPARE(shell->dialogs.errors, QStringList());
+    QCOMPARE(shell_->dialogs.errors, QStringList());
     QCOMPARE(grid()->currentIndex(), indexOf(to.x(), to.y()));
     const int row = to.y();
-    const Sample& sample = row == 1 ? workedExample : aStarNearOne;
-    QCOMPARE(shell->row(row).mid(4), sample.shown);
+    const Sample& sample = row == 1 ? kWorkedExample : kAStarNearOne;
+    QCOMPARE(remarkedCells(row), sample.shown);
     VERIFY_CHART(abChart(), *withMarks(drawAbChart(), {abMark(row, sample.shownA, sample.shownB)}));
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(row, sample.shownL)}));
+}
+
+// A keyboard move into a row whose b* cannot be read is refused: the error
+// box shows, and the selection and the keyboard focus stay on the cell.
+void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("from"); // (column, row); row 2 is the unreadable one
+
+    QTest::newRow("Down") << int(Qt::Key_Down) << int(Qt::NoModifier) << QPoint(kZColumn, 1);
+    QTest::newRow("Up") << int(Qt::Key_Up) << int(Qt::NoModifier) << QPoint(kZColumn, 3);
+    QTest::newRow("Tab at the end of a row") << int(Qt::Key_Tab) << int(Qt::NoModifier)
+                                             << QPoint(kLastValueColumn, 1);
+    QTest::newRow("Shift+Tab at the start of a row") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
+                                                     << QPoint(kNameColumn, 3);
+}
+
+void GridSelectionTest::refusedKeyboardMoveKeepsTheFocus()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, from);
+    start();
+    for (int i = 0; i < 3; ++i)
+        calculate(kWorkedExample);
+    grid()->setCell(kBColumn, 2, QStringLiteral("x"));
+    clickCell(from.x(), from.y());
+    QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
+    QCOMPARE(QApplication::focusWidget(), grid());
+    shell_->dialogs.clear();
+
+    QTest::keyClick(grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(shell_->dialogs.errors, QStringList{"'x' is not a valid floating point value."});
+    QCOMPARE(grid()->currentIndex(), indexOf(from.x(), from.y()));
+    QCOMPARE(QApplication::focusWidget(), grid());
 }
 
 void GridSelectionTest::clearWipesEveryMarker_data()
@@ -422,21 +481,21 @@ void GridSelectionTest::clearWipesEveryMarker()
     QFETCH(QString, command);
     start();
     for (int i = 0; i < samples; ++i)
-        calculate(workedExample);
+        calculate(kWorkedExample);
     QCOMPARE(grid()->rowCountShown(), std::max(13, samples + 1));
-    clickCell(2, selectedRow);
-    QCOMPARE(grid()->currentIndex(), indexOf(2, selectedRow));
-    QCOMPARE(shell->dialogs.errors, QStringList());
+    clickCell(kXColumn, selectedRow);
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, selectedRow));
+    QCOMPARE(shell_->dialogs.errors, QStringList());
 
     if (command == QLatin1String("Ctrl+N"))
         QTest::keyClick(grid(), Qt::Key_N, Qt::ControlModifier);
     else if (command == QLatin1String("Nuevo1"))
-        shell->form1.Nuevo1->trigger();
+        shell_->form1.Nuevo1->trigger();
     else
-        shell->form1.Borrartodo1->trigger();
+        shell_->form1.Borrartodo1->trigger();
 
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(shell->form1.NumFila, 1);
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(shell_->form1.NumFila, 1);
     QCOMPARE(grid()->rowCountShown(), 13);
     QVERIFY(grid()->currentIndex().isValid());
     QVERIFY2(grid()->selectedRow() <= 12, qPrintable(QString::number(grid()->selectedRow())));
@@ -466,19 +525,19 @@ void GridSelectionTest::markerOffTheChartIsNoError()
     start();
 
     calculate(sample);
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(shell->form1.NumFila, 2);
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(shell_->form1.NumFila, 2);
     VERIFY_CHART(abChart(), *drawAbChart());
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(1, sample.L)}));
 
     wipeCharts();
-    clickCell(2, 1);
-    QCOMPARE(shell->dialogs.errors, QStringList());
-    QCOMPARE(grid()->currentIndex(), indexOf(2, 1));
-    QCOMPARE(shell->row(1).mid(4), sample.shown);
+    clickCell(kXColumn, 1);
+    QCOMPARE(shell_->dialogs.errors, QStringList());
+    QCOMPARE(grid()->currentIndex(), indexOf(kXColumn, 1));
+    QCOMPARE(remarkedCells(1), sample.shown);
     VERIFY_CHART(abChart(), *drawAbChart());
     VERIFY_CHART(lScale(), *withMarks(drawLScale(), {lMark(1, sample.shownL)}));
 }
 
 QTEST_MAIN(GridSelectionTest)
-#include "grid_selection_test.moc"
+#include "tst_grid_selection.moc"

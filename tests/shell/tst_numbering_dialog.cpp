@@ -122,9 +122,9 @@ private slots:
         QVERIFY(!shell.form4.isVisible());
         for (int i = 0; i < 3; ++i)
             shell.calculateWorkedExample("Sample");
-        QCOMPARE(shell.form1.Resultados1->cell(1, 1), QString("Sample5"));
-        QCOMPARE(shell.form1.Resultados1->cell(1, 2), QString("Sample6"));
-        QCOMPARE(shell.form1.Resultados1->cell(1, 3), QString("Sample7"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 1), QString("Sample5"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 2), QString("Sample6"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 3), QString("Sample7"));
         QCOMPARE(shell.form1.NumOrden, 8);
 
         shell.form1.Nmerodemuestra1->trigger();
@@ -132,13 +132,74 @@ private slots:
         QCOMPARE(shell.form4.Edit1->text(), QString("5"));
     }
 
-    void enterInTheNumberDoesNotPressOk()
+    // Enter presses OK only where OK itself has the focus, as on any focused
+    // button; in the number it does nothing.
+    void enterPressesOkOnlyWhenOkHasTheFocus_data()
     {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Return in the number") << "Edit1" << int(Qt::Key_Return) << false;
+        QTest::newRow("Enter in the number") << "Edit1" << int(Qt::Key_Enter) << false;
+        QTest::newRow("Return on OK") << "Button1" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on OK") << "Button1" << int(Qt::Key_Enter) << true;
+    }
+
+    void enterPressesOkOnlyWhenOkHasTheFocus()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
         Shell shell;
         chooseYes(shell);
         QTest::keyClicks(shell.form4.Edit1, "3");
-        QTest::keyClick(shell.form4.Edit1, Qt::Key_Return);
+        auto* target = shell.form4.findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(shell.form4.isVisible(), !closes);
+        QVERIFY(shell.dialogs.messages.isEmpty());
+    }
+
+    void enterOnOkStillInsistsOnANumber()
+    {
+        Shell shell;
+        chooseYes(shell);
+        shell.form4.Button1->setFocus();
+        QTest::keyClick(shell.form4.Button1, Qt::Key_Return);
+        QCOMPARE(shell.dialogs.messages, QStringList{"¿Número de orden de la muestra?"});
         QVERIFY(shell.form4.isVisible());
+        QCOMPARE(shell.form4.focusWidget(), shell.form4.Edit1);
+    }
+
+    // Tab goes from the checked answer to OK, then to the number when it is
+    // enabled, and round again.
+    void tabOrder_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("visited");
+        QTest::newRow("numbering on") << true << QStringList{"RadioButton1", "Button1", "Edit1", "RadioButton1"};
+        QTest::newRow("numbering off") << false << QStringList{"RadioButton2", "Button1", "RadioButton2"};
+    }
+
+    void tabOrder()
+    {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, visited);
+        Shell shell;
+        auto& d = shell.form4;
+        if (yes)
+            chooseYes(shell);
+        else
+            shell.form1.Nmerodemuestra1->trigger();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        (yes ? d.RadioButton1 : d.RadioButton2)->setFocus();
+        QStringList seen;
+        for (int i = 0; i < visited.size(); ++i) {
+            seen << d.focusWidget()->objectName();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(seen, visited);
     }
 
     void clearTurnsNumberingOffWhileOpen()
@@ -162,9 +223,9 @@ private slots:
         chooseYes(shell);
         shell.form4.close();
         shell.calculateWorkedExample("A");
-        QCOMPARE(shell.form1.Resultados1->cell(1, 3), QString("A2"));
+        QCOMPARE(shell.form1.Resultados1->cell(vexa::kNameColumn, 3), QString("A2"));
     }
 };
 
 QTEST_MAIN(NumberingDialogTest)
-#include "numbering_dialog_test.moc"
+#include "tst_numbering_dialog.moc"

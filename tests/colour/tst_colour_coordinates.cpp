@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "colour/colour_coordinates.h"
-#include "numbers/cell_format.h"
+#include "numbers/result_columns.h"
 
 using vexa::Absorbances;
 using vexa::ArithmeticError;
@@ -23,11 +23,9 @@ bool closeTo(double actual, double expected, int digits = 10)
 
 QString cellTexts(const ColourCoordinates& c)
 {
-    const double values[] = {c.X, c.Y, c.Z, c.L, c.C, c.h, c.a, c.b};
     QStringList texts;
-    for (int column = 2; column <= 9; ++column)
-        texts << QString::fromStdString(
-            vexa::formatCellText(values[column - 2], vexa::cellFormatOfColumn(column), U'.'));
+    for (const std::string& text : vexa::resultCellTexts(c, U'.'))
+        texts << QString::fromStdString(text);
     return texts.join(' ');
 }
 
@@ -175,4 +173,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(ColourCoordinatesTest)
-#include "colour_coordinates_test.moc"
+#include "tst_colour_coordinates.moc"

@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "numbers/cell_format.h"
+#include "numbers/result_columns.h"
 #include "numbers/utf8.h"
 
 using vexa::CellFormat;
@@ -76,14 +77,19 @@ private slots:
 
     void columnFormats()
     {
-        const int expected[][2] = {{5, 3}, {5, 3}, {5, 3}, {3, 1}, {4, 2}, {4, 2}, {4, 2}, {4, 2}};
-        for (int column = 2; column <= 9; ++column) {
-            const auto f = vexa::cellFormatOfColumn(column);
-            QCOMPARE(f.precision, expected[column - 2][0]);
-            QCOMPARE(f.decimals, expected[column - 2][1]);
+        using namespace vexa;
+        const struct {
+            ResultColumn column;
+            int precision, decimals;
+        } expected[] = {{kXColumn, 5, 3},      {kYColumn, 5, 3},     {kZColumn, 5, 3}, {kLightnessColumn, 3, 1},
+                        {kChromaColumn, 4, 2}, {kHueColumn, 4, 2}, {kAColumn, 4, 2}, {kBColumn, 4, 2}};
+        for (const auto& e : expected) {
+            const auto f = cellFormatOfColumn(e.column);
+            QCOMPARE(f.precision, e.precision);
+            QCOMPARE(f.decimals, e.decimals);
         }
     }
 };
 
 QTEST_APPLESS_MAIN(CellFormatTest)
-#include "cell_format_test.moc"
+#include "tst_cell_format.moc"

@@ -35,4 +35,4 @@ private slots:
 };
 
 QTEST_MAIN(CommaLocaleTest)
-#include "comma_locale_test.moc"
+#include "tst_comma_locale.moc"
