@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -10,6 +11,7 @@
 #include "infowindows/help_window.h"
 #include "infowindows/pictures.h"
 #include "infowindows/splash_window.h"
+#include "shell/command_boundary.h"
 #include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
@@ -63,7 +65,20 @@ int runApplication(int argc, char* argv[])
     form1.setNumberingDialog(&form4);
 
     form1.showMaximized();
+    if (!commandLine.file.isEmpty()) {
+        // Once the event loop runs, so that the main window is up and an
+        // error box has it to sit on.
+        QTimer::singleShot(0, &form1,
+                           [&form1, &dialogs, &commandLine] { openStartupFile(form1, dialogs, commandLine.file); });
+    }
     return QApplication::exec();
+}
+
+void openStartupFile(TForm1& form, Dialogs& dialogs, const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    runCommand(dialogs, [&form, &path] { form.openResultsFile(path); });
 }
 
 } // namespace vexa
