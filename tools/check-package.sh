@@ -75,7 +75,7 @@ else
 fi
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for dep in fonts-liberation2 libqt6core6 libqt6gui6 libqt6widgets6; do
+for dep in fonts-liberation2 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
     case ", $depends," in
         *", $dep"[,\ ]*) pass "depends on $dep" ;;
         *) fail "does not depend on $dep (Depends: $depends)" ;;
