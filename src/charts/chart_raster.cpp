@@ -120,8 +120,13 @@ void ChartRaster::floodFill()
     // are remembered separately, so a fill colour that is itself black (or
     // already present) cannot confuse the border test.
     std::vector<std::uint8_t> done(std::size_t(w) * std::size_t(h), 0);
+    // Pixels are read and written straight in the RGB32 buffer: a call per
+    // pixel through QImage::pixel made the fill most of a chart's drawing.
+    // bits() detaches the image once, here, so the pointer stays valid.
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const std::size_t stride = std::size_t(image_.bytesPerLine()) / sizeof(QRgb);
     auto fillable = [&](int x, int y) {
-        return !done[std::size_t(y) * w + x] && !isBorder(image_.pixel(x, y));
+        return !done[std::size_t(y) * w + x] && !isBorder(pixels[std::size_t(y) * stride + x]);
     };
 
     std::vector<std::pair<int, int>> seeds{{0, 0}};
@@ -138,7 +143,7 @@ void ChartRaster::floodFill()
         while (right < w - 1 && fillable(right + 1, sy))
             ++right;
 
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(sy));
+        QRgb* line = pixels + std::size_t(sy) * stride;
         for (int x = left; x <= right; ++x) {
             line[x] = fill_;
             done[std::size_t(sy) * w + x] = 1;

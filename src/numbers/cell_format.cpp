@@ -12,7 +12,7 @@
 namespace vexa {
 namespace {
 
-constexpr int kExpansionDigits = 18;
+constexpr int kExpansionDigits = kMaxCellPrecision;
 
 // Significant digits of |value| (no leading zeros) and its decimal exponent
 // n: the number of digits before the point, or minus the zeros after it.
@@ -68,6 +68,9 @@ CellFormat cellFormatOfColumn(int column)
 
 std::string formatCellText(double value, CellFormat format, char32_t decimalSeparator)
 {
+    if (format.precision < 1 || format.precision > kMaxCellPrecision || format.decimals < 0
+        || format.decimals > kMaxCellDecimals)
+        throw std::invalid_argument("cell format out of range");
     const int P = format.precision;
     const int D = format.decimals;
     const std::string separator = utf8::encode(decimalSeparator);
@@ -90,7 +93,8 @@ std::string formatCellText(double value, CellFormat format, char32_t decimalSepa
             // Keep k significant digits, rounding half away from zero.
             const int k = std::min(n + D, P);
             std::string kept(d.digits.data(), static_cast<std::size_t>(k));
-            if (d.digits[k] >= '5') {
+            // At the full precision no digit is dropped, so none rounds.
+            if (k < kExpansionDigits && d.digits[k] >= '5') {
                 int i = k - 1;
                 while (i >= 0 && kept[i] == '9') {
                     kept[i] = '0';

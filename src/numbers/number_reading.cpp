@@ -13,6 +13,12 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Where a written exponent stops growing: ten times it still fits a long
+// long. Any text that fits in memory is far shorter than this (address spaces
+// stop below 2^57 bytes), so a saturated exponent still outweighs the place of
+// any digit and decides overflow and underflow as the exact one would.
+constexpr long long kExponentCeiling = (std::numeric_limits<long long>::max() - 9) / 10;
+
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -82,9 +88,10 @@ std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
         ++i;
     }
 
-    int mantissaDigits = 0;
-    int leadingIntegerDigits = 0; // significant digits before the separator
-    int zerosAfterSeparator = 0;  // before the first significant digit
+    // Counts of characters: as large as the text, so as wide as its size.
+    std::size_t mantissaDigits = 0;
+    std::size_t leadingIntegerDigits = 0; // significant digits before the separator
+    std::size_t zerosAfterSeparator = 0;  // before the first significant digit
     bool seenNonZero = false;
     bool seenSeparator = false;
 
@@ -132,7 +139,8 @@ std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
         }
         const std::size_t start = i;
         while (i < s.size() && isDigit(s[i])) {
-            if (exponent < 100000)
+            // Saturates (see kExponentCeiling); the text keeps every digit.
+            if (exponent <= kExponentCeiling)
                 exponent = exponent * 10 + (s[i] - '0');
             normalized += s[i];
             ++i;
@@ -154,9 +162,12 @@ std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
     const auto result = std::from_chars(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large is refused; too small to tell from zero reads as zero.
-        const long long magnitude =
-            seenNonZero ? (leadingIntegerDigits > 0 ? leadingIntegerDigits : -zerosAfterSeparator) + exponent : 0;
-        if (magnitude > 0)
+        // Beyond the range when the place of the first significant digit plus
+        // the written exponent is above 0. Compared rather than added, so
+        // neither can overflow: a place is bounded by the text's length.
+        const long long place = leadingIntegerDigits > 0 ? static_cast<long long>(leadingIntegerDigits)
+                                                         : -static_cast<long long>(zerosAfterSeparator);
+        if (seenNonZero && exponent > -place)
             return std::nullopt;
         return normalized.front() == '-' ? -0.0 : 0.0;
     }
