@@ -19,7 +19,9 @@ PACKAGES := cmake make g++ \
 	appstream \
 	shared-mime-info \
 	libxml2-utils \
-	groff-base
+	groff-base \
+	libcsv-dev \
+	libcli11-dev
 
 # `make check` and `make fuzz` use a second build folder: the whole suite and
 # the fuzz targets built with clang, AddressSanitizer, UBSan and the checked

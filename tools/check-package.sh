@@ -44,6 +44,7 @@ quiet "desktop entry" desktop-file-validate "$here/assets/vexa.desktop"
 quiet "AppStream description" appstreamcli validate --no-net --pedantic "$here/assets/vexa.metainfo.xml"
 quiet "MIME type XML" xmllint --noout "$here/assets/vexa-mime.xml"
 quiet "man page" groff -man -Tutf8 -ww -z "$here/man/vexa.1"
+quiet "vexa-batch man page" groff -man -Tutf8 -ww -z "$here/man/vexa-batch.1"
 
 # ---------------------------------------------------------- the package
 
@@ -65,6 +66,8 @@ usr/share/applications/vexa.desktop
 usr/share/mime/packages/vexa.xml
 usr/share/metainfo/org.vexa.vexa.metainfo.xml
 usr/share/man/man1/vexa.1.gz
+usr/bin/vexa-batch
+usr/share/man/man1/vexa-batch.1.gz
 LIST
 missing=$(grep -vxF -f "$contents" "$work/expected" || true)
 if [ -z "$missing" ]; then
