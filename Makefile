@@ -12,7 +12,16 @@ PACKAGES := cmake make g++ \
 	liblcms2-dev \
 	poppler-utils \
 	clang \
-	libclang-rt-14-dev
+	libclang-rt-14-dev \
+	dpkg-dev \
+	file \
+	desktop-file-utils \
+	appstream \
+	shared-mime-info \
+	libxml2-utils \
+	groff-base \
+	libcsv-dev \
+	libcli11-dev
 
 # `make check` and `make fuzz` use a second build folder: the whole suite and
 # the fuzz targets built with clang, AddressSanitizer, UBSan and the checked
@@ -26,7 +35,7 @@ CHECK_ENV := QT_QPA_PLATFORM=offscreen \
 	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: run test build configure deps bench clean check check-build fuzz
+.PHONY: run test build configure deps bench clean check check-build fuzz package package-check
 
 run: build
 	./$(BUILD_DIR)/src/shell/vexa
@@ -41,6 +50,7 @@ bench: build
 
 check: check-build
 	cd $(CHECK_DIR) && $(CHECK_ENV) ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package-check
 
 fuzz: check-build
 	cd $(CHECK_DIR) && $(CHECK_ENV) VEXA_FUZZ_SECONDS=$(FUZZ_SECONDS) \
@@ -55,6 +65,16 @@ check-build: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The Debian package vexa_<version>_amd64.deb, left in this folder.
+package: build
+	rm -f $(BUILD_DIR)/vexa_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/vexa_*.deb .
+
+# Validates the desktop files, the package's contents, and installs it (as root).
+package-check: package
+	./tools/check-package.sh $$(ls $(BUILD_DIR)/vexa_*.deb)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -G "Unix Makefiles"

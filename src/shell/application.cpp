@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QTimer>
+
+#include <cstdio>
 
 #include "fonts/design_fonts.h"
 #include "infowindows/about_box.h"
 #include "infowindows/help_window.h"
 #include "infowindows/pictures.h"
 #include "infowindows/splash_window.h"
+#include "shell/command_boundary.h"
+#include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/numbering_dialog.h"
@@ -17,6 +22,21 @@ namespace vexa {
 
 int runApplication(int argc, char* argv[])
 {
+    // The command line is read before the application object exists, which
+    // needs a display: --help and --version answer without one.
+    const CommandLine commandLine = parseCommandLine(decodeArguments(argc, argv));
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return kUsageExitCode;
+    case CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VEXA"));
     QApplication::setFont(windowFont());
@@ -45,7 +65,20 @@ int runApplication(int argc, char* argv[])
     form1.setNumberingDialog(&form4);
 
     form1.showMaximized();
+    if (!commandLine.file.isEmpty()) {
+        // Once the event loop runs, so that the main window is up and an
+        // error box has it to sit on.
+        QTimer::singleShot(0, &form1,
+                           [&form1, &dialogs, &commandLine] { openStartupFile(form1, dialogs, commandLine.file); });
+    }
     return QApplication::exec();
+}
+
+void openStartupFile(TForm1& form, Dialogs& dialogs, const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    runCommand(dialogs, [&form, &path] { form.openResultsFile(path); });
 }
 
 } // namespace vexa

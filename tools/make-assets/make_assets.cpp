@@ -3,6 +3,9 @@
 //             wine beside the letters "VEXA".
 //   vexa.ico  32 x 32, 4 bits per pixel (16 colours) with a transparency mask.
 //   vexa.png  the same 32 x 32 icon as a 16-colour palette PNG, for desktops.
+//   vexa-N.png the icon at the other sizes a desktop asks for (N = 16, 22, 24,
+//             48, 64, 128, 256), anti-aliased, 32-bit with alpha.
+//   vexa.svg  the icon as scalable vector graphics.
 //
 // Everything is computed from fixed shapes and colours, so running it again
 // writes the same pictures (given the same Liberation fonts for the letters).
@@ -23,6 +26,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -404,6 +408,321 @@ QByteArray iconFile()
     return out;
 }
 
+// ---------------------------------------------------------- scalable icon
+
+// The icon at the other sizes is drawn from shapes on a 256 x 256 canvas: the
+// same glass of red wine above the purple "VEXA" band as the 16-colour icon.
+// The shapes are both painted into PNGs and written out as SVG, so the two
+// agree. Below 32 pixels the letters would be a smudge: those sizes show the
+// glass alone, larger.
+constexpr double kCanvas = 256;
+
+struct Paint {
+    enum Kind { Solid, Linear, Radial } kind = Solid;
+    QColor colour;                               // Solid
+    QPointF from, to;                            // Linear: the gradient's line
+    QPointF centre;                              // Radial
+    double radius = 0;
+    QList<QPair<double, QColor>> stops;          // Linear and Radial
+};
+
+Paint solid(QColor colour)
+{
+    Paint p;
+    p.colour = colour;
+    return p;
+}
+
+Paint linear(QPointF from, QPointF to, QList<QPair<double, QColor>> stops)
+{
+    Paint p;
+    p.kind = Paint::Linear;
+    p.from = from;
+    p.to = to;
+    p.stops = std::move(stops);
+    return p;
+}
+
+Paint radial(QPointF centre, double radius, QList<QPair<double, QColor>> stops)
+{
+    Paint p;
+    p.kind = Paint::Radial;
+    p.centre = centre;
+    p.radius = radius;
+    p.stops = std::move(stops);
+    return p;
+}
+
+struct Shape {
+    QPainterPath path;
+    std::optional<Paint> fill;
+    std::optional<QColor> stroke;
+    double strokeWidth = 0;
+    bool roundEnds = false;                      // round caps and joins; otherwise square caps, mitre joins
+    std::optional<QPainterPath> clip;            // painted only inside this path
+};
+
+QPainterPath rect(double x, double y, double w, double h)
+{
+    QPainterPath p;
+    p.addRect(x, y, w, h);
+    return p;
+}
+
+QPainterPath ellipse(double x, double y, double w, double h)
+{
+    QPainterPath p;
+    p.addEllipse(x, y, w, h);
+    return p;
+}
+
+// A tulip glass standing on its foot, in a box of the given height whose top
+// centre is (cx, top). Proportions follow the 16-colour icon.
+std::vector<Shape> glassShapes(double cx, double top, double height)
+{
+    const double u = height / 176;               // the glass alone is 176 units high at full size
+    auto at = [&](double dx, double dy) { return QPointF(cx + dx * u, top + dy * u); };
+
+    QPainterPath bowl;
+    bowl.moveTo(at(-40, 0));
+    bowl.cubicTo(at(-58, 34), at(-72, 110), at(0, 124));
+    bowl.cubicTo(at(72, 110), at(58, 34), at(40, 0));
+    bowl.closeSubpath();
+
+    const QColor maroon(128, 0, 0), red(222, 24, 40), dark(74, 0, 14);
+    const QColor silver(192, 192, 192), grey(128, 128, 128);
+    const double surface = 46;
+    std::vector<Shape> shapes;
+
+    // The empty part of the glass, faintly tinted.
+    shapes.push_back({bowl, linear(at(-60, 0), at(60, 0), {{0, QColor(236, 240, 244)}, {1, QColor(252, 252, 255)}}),
+                      {}, 0, false, {}});
+    // The wine below its surface, with a glow on the left.
+    shapes.push_back({rect(cx - 80 * u, top + surface * u, 160 * u, 90 * u),
+                      radial(at(-18, 70), 66 * u, {{0, QColor(190, 16, 44)}, {0.55, maroon}, {1, dark}}), {}, 0, false,
+                      bowl});
+    // The surface seen slightly from above.
+    shapes.push_back({ellipse(cx - 52 * u, top + (surface - 7) * u, 104 * u, 14 * u), solid(red), {}, 0, false, bowl});
+    // Stem and foot.
+    shapes.push_back({rect(cx - 6 * u, top + 122 * u, 12 * u, 40 * u),
+                      linear(at(-6, 0), at(6, 0), {{0, silver}, {1, grey}}), grey, 3 * u, false, {}});
+    QPainterPath foot;
+    foot.addRoundedRect(QRectF(at(-46, 158), at(46, 174)), 8 * u, 8 * u);
+    shapes.push_back({foot, linear(at(0, 158), at(0, 174), {{0, silver}, {1, grey}}), grey, 3 * u, false, {}});
+    // Outline of the bowl, then the glints on the glass and in the wine.
+    shapes.push_back({bowl, {}, grey, 6 * u, true, {}});
+    QPainterPath glint;
+    glint.moveTo(at(-34, 12));
+    glint.cubicTo(at(-42, 26), at(-44, 38), at(-42, 52));
+    shapes.push_back({glint, {}, QColor(255, 255, 255, 230), 7 * u, true, {}});
+    shapes.push_back({ellipse(cx - 40 * u, top + 60 * u, 13 * u, 26 * u), solid(QColor(240, 60, 70, 150)), {}, 0,
+                      false, {}});
+    return shapes;
+}
+
+// The letters "VEXA" drawn as strokes of the given width, their cap height
+// `height`, centred on cx with the top at `top`.
+QPainterPath letterStrokes(double cx, double top, double height)
+{
+    const double w = height * 36 / 34, e = height * 28 / 34, gap = height * 12 / 34;
+    double x = cx - (3 * w + e + 3 * gap) / 2;
+    const double bottom = top + height, middle = top + height / 2;
+    QPainterPath p;
+    // V
+    p.moveTo(x, top);
+    p.lineTo(x + w / 2, bottom);
+    p.lineTo(x + w, top);
+    x += w + gap;
+    // E
+    p.moveTo(x + e, top);
+    p.lineTo(x, top);
+    p.lineTo(x, bottom);
+    p.lineTo(x + e, bottom);
+    p.moveTo(x, middle);
+    p.lineTo(x + e * 0.8, middle);
+    x += e + gap;
+    // X
+    p.moveTo(x, top);
+    p.lineTo(x + w, bottom);
+    p.moveTo(x + w, top);
+    p.lineTo(x, bottom);
+    x += w + gap;
+    // A
+    p.moveTo(x, bottom);
+    p.lineTo(x + w / 2, top);
+    p.lineTo(x + w, bottom);
+    p.moveTo(x + w * 0.22, top + height * 0.66);
+    p.lineTo(x + w * 0.78, top + height * 0.66);
+    return p;
+}
+
+std::vector<Shape> iconShapes(bool withBand)
+{
+    if (!withBand)
+        return glassShapes(kCanvas / 2, 20, 216);
+
+    std::vector<Shape> shapes = glassShapes(kCanvas / 2, 8, 180);
+    QPainterPath band;
+    band.addRoundedRect(QRectF(4, 198, 248, 54), 14, 14);
+    shapes.push_back({band, linear({0, 198}, {0, 252}, {{0, QColor(150, 20, 150)}, {1, QColor(104, 0, 104)}}),
+                      QColor(84, 0, 84), 3, false, {}});
+    shapes.push_back({letterStrokes(kCanvas / 2, 209, 32), {}, QColor(255, 255, 255), 9, false, {}});
+    return shapes;
+}
+
+QBrush brushOf(const Paint& paint)
+{
+    switch (paint.kind) {
+    case Paint::Linear: {
+        QLinearGradient g(paint.from, paint.to);
+        for (const auto& [at, colour] : paint.stops)
+            g.setColorAt(at, colour);
+        return g;
+    }
+    case Paint::Radial: {
+        QRadialGradient g(paint.centre, paint.radius);
+        for (const auto& [at, colour] : paint.stops)
+            g.setColorAt(at, colour);
+        return g;
+    }
+    case Paint::Solid:
+        break;
+    }
+    return paint.colour;
+}
+
+QImage renderIcon(const std::vector<Shape>& shapes, int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kCanvas, size / kCanvas);
+    for (const Shape& s : shapes) {
+        p.save();
+        if (s.clip)
+            p.setClipPath(*s.clip);
+        p.setBrush(s.fill ? brushOf(*s.fill) : QBrush(Qt::NoBrush));
+        if (s.stroke)
+            p.setPen(QPen(*s.stroke, s.strokeWidth, Qt::SolidLine, s.roundEnds ? Qt::RoundCap : Qt::SquareCap,
+                          s.roundEnds ? Qt::RoundJoin : Qt::MiterJoin));
+        else
+            p.setPen(Qt::NoPen);
+        p.drawPath(s.path);
+        p.restore();
+    }
+    p.end();
+    return img;
+}
+
+QString svgNumber(double v)
+{
+    return QString::number(std::round(v * 1000) / 1000, 'g', 8);
+}
+
+QString svgColour(const QColor& c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+// SVG path data. A subpath that ends where it began is closed, as the painter
+// treats it when stroking.
+QString svgPathData(const QPainterPath& path)
+{
+    QStringList parts;
+    QPointF start;
+    auto point = [](const QPointF& pt) { return svgNumber(pt.x()) + u' ' + svgNumber(pt.y()); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            start = e;
+            parts << u'M' + point(e);
+            break;
+        case QPainterPath::LineToElement:
+            parts << u'L' + point(e);
+            break;
+        case QPainterPath::CurveToElement:
+            parts << u'C' + point(e) + u' ' + point(path.elementAt(i + 1)) + u' ' + point(path.elementAt(i + 2));
+            i += 2;
+            break;
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+        const bool subpathEnds = i + 1 == path.elementCount() || path.elementAt(i + 1).type == QPainterPath::MoveToElement;
+        if (subpathEnds && e.type != QPainterPath::MoveToElement && QPointF(path.elementAt(i)) == start)
+            parts << QStringLiteral("Z");
+    }
+    return parts.join(u' ');
+}
+
+QString svgStops(const Paint& paint)
+{
+    QString out;
+    for (const auto& [at, colour] : paint.stops) {
+        out += QStringLiteral("      <stop offset=\"%1\" stop-color=\"%2\"").arg(svgNumber(at), svgColour(colour));
+        if (colour.alpha() != 255)
+            out += QStringLiteral(" stop-opacity=\"%1\"").arg(svgNumber(colour.alphaF()));
+        out += QStringLiteral("/>\n");
+    }
+    return out;
+}
+
+QByteArray iconSvg(const std::vector<Shape>& shapes)
+{
+    QString defs, body;
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const Shape& s = shapes[i];
+        QString attributes;
+        if (s.clip) {
+            const QString id = QStringLiteral("clip%1").arg(i);
+            defs += QStringLiteral("    <clipPath id=\"%1\"><path d=\"%2\"/></clipPath>\n").arg(id, svgPathData(*s.clip));
+            attributes += QStringLiteral(" clip-path=\"url(#%1)\"").arg(id);
+        }
+        if (!s.fill) {
+            attributes += QStringLiteral(" fill=\"none\"");
+        } else if (s.fill->kind == Paint::Solid) {
+            attributes += QStringLiteral(" fill=\"%1\"").arg(svgColour(s.fill->colour));
+            if (s.fill->colour.alpha() != 255)
+                attributes += QStringLiteral(" fill-opacity=\"%1\"").arg(svgNumber(s.fill->colour.alphaF()));
+        } else {
+            const QString id = QStringLiteral("paint%1").arg(i);
+            if (s.fill->kind == Paint::Linear)
+                defs += QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" "
+                                       "y1=\"%3\" x2=\"%4\" y2=\"%5\">\n")
+                            .arg(id, svgNumber(s.fill->from.x()), svgNumber(s.fill->from.y()),
+                                 svgNumber(s.fill->to.x()), svgNumber(s.fill->to.y()))
+                        + svgStops(*s.fill) + QStringLiteral("    </linearGradient>\n");
+            else
+                defs += QStringLiteral("    <radialGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" cx=\"%2\" "
+                                       "cy=\"%3\" r=\"%4\">\n")
+                            .arg(id, svgNumber(s.fill->centre.x()), svgNumber(s.fill->centre.y()),
+                                 svgNumber(s.fill->radius))
+                        + svgStops(*s.fill) + QStringLiteral("    </radialGradient>\n");
+            attributes += QStringLiteral(" fill=\"url(#%1)\"").arg(id);
+        }
+        if (s.stroke) {
+            attributes += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"")
+                              .arg(svgColour(*s.stroke), svgNumber(s.strokeWidth));
+            if (s.stroke->alpha() != 255)
+                attributes += QStringLiteral(" stroke-opacity=\"%1\"").arg(svgNumber(s.stroke->alphaF()));
+            attributes += s.roundEnds ? QStringLiteral(" stroke-linecap=\"round\" stroke-linejoin=\"round\"")
+                                      : QStringLiteral(" stroke-linecap=\"square\" stroke-linejoin=\"miter\"");
+        }
+        body += QStringLiteral("  <path d=\"%1\"%2/>\n").arg(svgPathData(s.path), attributes);
+    }
+    const QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                                       "viewBox=\"0 0 256 256\">\n"
+                                       "  <title>VEXA</title>\n"
+                                       "  <defs>\n")
+                        + defs + QStringLiteral("  </defs>\n") + body + QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
+
+// The sizes a desktop asks for besides 32, which is the 16-colour icon.
+constexpr std::array kIconSizes{16, 22, 24, 48, 64, 128, 256};
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -423,6 +742,10 @@ int main(int argc, char** argv)
     bool ok = drawLogo().save(dir.filePath(QStringLiteral("logo.bmp")), "BMP");
     ok = writeFile(dir.filePath(QStringLiteral("vexa.ico")), iconFile()) && ok;
     ok = iconImage().save(dir.filePath(QStringLiteral("vexa.png")), "PNG", 9) && ok;
+    for (int size : kIconSizes)
+        ok = renderIcon(iconShapes(size >= 32), size).save(dir.filePath(QStringLiteral("vexa-%1.png").arg(size)), "PNG", 9)
+             && ok;
+    ok = writeFile(dir.filePath(QStringLiteral("vexa.svg")), iconSvg(iconShapes(true))) && ok;
     if (!ok) {
         std::fprintf(stderr, "make-assets: could not write the pictures\n");
         return 1;
