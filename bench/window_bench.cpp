@@ -7,6 +7,13 @@
 //   Clear          Edit > Delete all on a full grid of 50 samples
 //   SelectRow      a click on a cell of another sample's row, which marks
 //                  that sample again from its cell texts
+//   Save           File > Save of a full grid, the file dialog confirmed
+//                  at once with a name in a temporary folder
+//   PrintSheet     the printed sheet of a full grid: laid out for an A4 page
+//                  at 600 dpi and played onto an image of that size (what a
+//                  printer gets; the print dialog and the spooler are left out)
+//   PrintSheetPdf  the same sheet written as a PDF file, the vector form in
+//                  which Qt hands a print job to the printing system
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -14,6 +21,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -22,6 +33,9 @@
 #include "shell/numbering_dialog.h"
 #include "shell/string_grid.h"
 #include "numbers/number_settings.h"
+#include "printing/sheet_layout.h"
+#include "printing/sheet_painter.h"
+#include "printing/sheet_printing.h"
 
 namespace {
 
@@ -31,9 +45,18 @@ public:
     void showMessage(const QString&) override {}
     void showError(const QString& text) override { lastError = text; }
     void showModal(QDialog&) override {}
-    bool executeFileDialog(vexa::FileDialog&) override { return false; }
+    // Confirms a file dialog with `saveTo` when that is set.
+    bool executeFileDialog(vexa::FileDialog& dialog) override
+    {
+        if (saveTo.isEmpty())
+            return false;
+        dialog.fileName = saveTo;
+        dialog.files = QStringList{saveTo};
+        return true;
+    }
     bool showPrintDialog(QPrintDialog&) override { return false; }
     QString lastError;
+    QString saveTo;
 };
 
 struct Window {
@@ -132,6 +155,58 @@ void SelectRow(benchmark::State& state)
         state.SkipWithError("the clicks did not move the selection");
 }
 BENCHMARK(SelectRow)->Unit(benchmark::kMicrosecond);
+
+void Save(benchmark::State& state)
+{
+    Window w;
+    w.fillTo(50);
+    QTemporaryDir dir;
+    w.dialogs.saveTo = dir.filePath(QStringLiteral("full.qrl"));
+    for (auto _ : state) {
+        w.form1.Guardar1->trigger();
+        QApplication::processEvents();
+    }
+    if (!w.failed(state) && !QFileInfo::exists(w.dialogs.saveTo))
+        state.SkipWithError("nothing was saved");
+}
+BENCHMARK(Save)->Unit(benchmark::kMicrosecond);
+
+void PrintSheet(benchmark::State& state)
+{
+    Window w;
+    w.fillTo(50);
+    // The printable area of the PDF sheet's page, in device pixels.
+    const QRect area = vexa::sheetPdfPageLayout().paintRectPixels(vexa::kSheetPdfResolution);
+    QImage page(area.size(), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(vexa::kSheetPdfResolution / 0.0254);
+    page.setDotsPerMeterX(dotsPerMeter);
+    page.setDotsPerMeterY(dotsPerMeter);
+    page.fill(Qt::white);
+    const vexa::SheetContent sheet{w.form1.windowTitle(), QStringLiteral("11/12/2026 14:45:00"), w.form1.NumFila,
+                                   [&w](int column, int row) { return w.form1.Resultados1->cell(column, row); }};
+    for (auto _ : state) {
+        const auto operations = vexa::layoutResultsSheet(page.width(), page.height(), sheet);
+        QPainter painter(&page);
+        vexa::playSheet(painter, operations);
+    }
+    w.failed(state);
+}
+BENCHMARK(PrintSheet)->Unit(benchmark::kMicrosecond);
+
+void PrintSheetPdf(benchmark::State& state)
+{
+    Window w;
+    w.fillTo(50);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    const vexa::SheetContent sheet{w.form1.windowTitle(), QStringLiteral("11/12/2026 14:45:00"), w.form1.NumFila,
+                                   [&w](int column, int row) { return w.form1.Resultados1->cell(column, row); }};
+    for (auto _ : state)
+        vexa::writeSheetPdf(path, sheet);
+    if (!w.failed(state) && !QFileInfo::exists(path))
+        state.SkipWithError("no PDF was written");
+}
+BENCHMARK(PrintSheetPdf)->Unit(benchmark::kMicrosecond);
 
 // The offscreen platform warns on every window it sizes; that says nothing here.
 QtMessageHandler defaultHandler = nullptr;

@@ -8,7 +8,9 @@ ChartImage::ChartImage(QWidget* parent)
     : QWidget(parent)
 {
     // The widget paints only where the raster is; the rest shows the parent.
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // A raster that covers the whole widget hides the parent, which then
+    // need not be repainted beneath it each time a marker is drawn.
+    updateOpaqueness();
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -18,7 +20,21 @@ ChartImage::~ChartImage() = default;
 void ChartImage::setRaster(std::unique_ptr<ChartRaster> raster)
 {
     raster_ = std::move(raster);
+    updateOpaqueness();
     update();
+}
+
+void ChartImage::resizeEvent(QResizeEvent* event)
+{
+    updateOpaqueness();
+    QWidget::resizeEvent(event);
+}
+
+void ChartImage::updateOpaqueness()
+{
+    const bool covered = raster_ && raster_->image().width() >= width() && raster_->image().height() >= height()
+                         && !raster_->image().hasAlphaChannel();
+    setAttribute(Qt::WA_OpaquePaintEvent, covered);
 }
 
 void ChartImage::paintEvent(QPaintEvent*)

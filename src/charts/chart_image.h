@@ -35,8 +35,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void updateOpaqueness();
+
     std::unique_ptr<ChartRaster> raster_;
 };
 

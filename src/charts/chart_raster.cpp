@@ -27,6 +27,14 @@ bool isBorder(QRgb pixel)
     return (pixel & RGB_MASK) == (kBlack & RGB_MASK);
 }
 
+QFont rasterFont(const QString& designedFace, int points, bool bold)
+{
+    QFont f = designFont(designedFace, pointsToPixels(points), bold);
+    // Two-colour text: every pixel of a cell is either text or fill colour.
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
 } // namespace
 
 ChartRaster::ChartRaster(int width, int height)
@@ -35,7 +43,8 @@ ChartRaster::ChartRaster(int width, int height)
       fill_(kWhite),
       text_(kBlack),
       fontName_(QString::fromLatin1(kDefaultFace)),
-      fontPoints_(kDefaultPoints)
+      fontPoints_(kDefaultPoints),
+      font_(rasterFont(fontName_, fontPoints_, fontBold_))
 {
     image_.fill(kWhite);
 }
@@ -166,10 +175,17 @@ void ChartRaster::floodFill()
 
 QFont ChartRaster::font() const
 {
-    QFont f = designFont(fontName_, pointsToPixels(fontPoints_), fontBold_);
-    // Two-colour text: every pixel of a cell is either text or fill colour.
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
+    return font_;
+}
+
+void ChartRaster::setFontState(const QString& designedFace, int points, bool bold)
+{
+    if (designedFace == fontName_ && points == fontPoints_ && bold == fontBold_)
+        return;
+    fontName_ = designedFace;
+    fontPoints_ = points;
+    fontBold_ = bold;
+    font_ = rasterFont(fontName_, fontPoints_, fontBold_);
 }
 
 QSize ChartRaster::textCell(const QString& text) const

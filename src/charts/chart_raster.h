@@ -46,11 +46,11 @@ public:
     // is bounded by black pixels only; any other colour is filled over.
     void floodFill();
 
-    void setFontName(const QString& designedFace) { fontName_ = designedFace; }
+    void setFontName(const QString& designedFace) { setFontState(designedFace, fontPoints_, fontBold_); }
     QString fontName() const { return fontName_; }
-    void setFontSize(int points) { fontPoints_ = points; }
+    void setFontSize(int points) { setFontState(fontName_, points, fontBold_); }
     int fontSize() const { return fontPoints_; }
-    void setFontBold(bool bold) { fontBold_ = bold; }
+    void setFontBold(bool bold) { setFontState(fontName_, fontPoints_, bold); }
     bool fontBold() const { return fontBold_; }
     void setFontColor(const QColor& color) { text_ = color.rgb(); }
     QColor fontColor() const { return QColor(text_); }
@@ -68,6 +68,7 @@ public:
 
 private:
     void plot(qint64 x, qint64 y);
+    void setFontState(const QString& designedFace, int points, bool bold);
 
     QImage image_;
     QRgb pen_;
@@ -76,6 +77,9 @@ private:
     QString fontName_;
     int fontPoints_;
     bool fontBold_ = false;
+    // The font of the state above, made once: a font made afresh for every
+    // text would be looked up in the font database again each time.
+    QFont font_;
     QPoint current_;
 };
 

@@ -55,13 +55,13 @@ int runApplication(int argc, char* argv[])
     SystemNumberSettings numberSettings;
 
     TForm1 form1(dialogs, numberSettings);
-    TForm2 form2(&form1);
-    TForm3 form3(&form1);
     TForm5 form5; // shows itself, above the main window, until its timer hides it
     TForm4 form4(dialogs, [&form1](std::int32_t startNumber) { form1.NumOrden = startNumber; });
 
-    form1.setAboutBox(&form2);
-    form1.setHelpWindow(&form3);
+    // The about box and the help window are made when first opened; the main
+    // window owns them from then on.
+    form1.setAboutBox([&form1]() -> QDialog* { return new TForm2(&form1); });
+    form1.setHelpWindow([&form1]() -> QDialog* { return new TForm3(&form1); });
     form1.setNumberingDialog(&form4);
 
     form1.showMaximized();

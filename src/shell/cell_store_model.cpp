@@ -1,5 +1,7 @@
 #include "shell/cell_store_model.h"
 
+#include <algorithm>
+
 namespace vexa {
 
 CellStoreModel::CellStoreModel(int columnCount, int rowCount, QObject* parent)
@@ -18,6 +20,10 @@ void CellStoreModel::setCell(int column, int row, const QString& text)
 {
     if (row < 0 || column < 0 || column >= columns_)
         return;
+    // An unchanged text signals nothing, so the view repaints only cells
+    // that change (clearing a grid rewrites its headings and empty cells).
+    if (text == cell(column, row))
+        return;
     if (row >= static_cast<int>(rows_.size()))
         rows_.resize(row + 1, std::vector<QString>(columns_));
     rows_[row][column] = text;
@@ -30,6 +36,31 @@ void CellStoreModel::setCell(int column, int row, const QString& text)
         const QModelIndex i = index(row - 1, column - 1);
         emit dataChanged(i, i);
     }
+}
+
+void CellStoreModel::clearCells(int firstColumn, int lastColumn, int firstRow, int lastRow)
+{
+    firstColumn = std::max(firstColumn, 0);
+    firstRow = std::max(firstRow, 0);
+    lastColumn = std::min(lastColumn, columns_ - 1);
+    lastRow = std::min(lastRow, static_cast<int>(rows_.size()) - 1);
+    int changedFrom = -1; // the ordinary rows shown whose texts changed
+    int changedTo = -1;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            if (row == 0 || column == 0) {
+                setCell(column, row, QString());
+            } else if (!rows_[row][column].isEmpty()) {
+                rows_[row][column].clear();
+                if (row < rowsShown_) {
+                    changedFrom = changedFrom < 0 ? row : changedFrom;
+                    changedTo = row;
+                }
+            }
+        }
+    }
+    if (changedFrom > 0)
+        emit dataChanged(index(changedFrom - 1, std::max(firstColumn, 1) - 1), index(changedTo - 1, lastColumn - 1));
 }
 
 void CellStoreModel::setGridRowCount(int rows)

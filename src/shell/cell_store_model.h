@@ -22,6 +22,10 @@ public:
 
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
+    // Empties the cells of columns first to last, rows first to last, the
+    // heading cells among them too, with one change signal for the ordinary
+    // cells instead of one per cell.
+    void clearCells(int firstColumn, int lastColumn, int firstRow, int lastRow);
 
     int gridRowCount() const { return rowsShown_; }
     void setGridRowCount(int rows);

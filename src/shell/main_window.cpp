@@ -467,9 +467,7 @@ void TForm1::Borrartodo1Click()
 {
     if (numberingDialog_)
         numberingDialog_->resetToNo();
-    for (int column = kNameColumn; column <= kLastValueColumn; ++column)
-        for (int row = 1; row <= NumFila; ++row)
-            Resultados1->setCell(column, row, QString());
+    Resultados1->clearCells(kNameColumn, kLastValueColumn, 1, NumFila);
     setWindowTitle(QStringLiteral("VEXA - Coordinates"));
     Resultados1->setRowCountShown(kInitialRowCount);
     for (QLineEdit* edit : {NomMuestra, Espesor, PrimLong, SegLong, TercLong, CuartLong})
@@ -554,12 +552,16 @@ void TForm1::Salir1Click()
 
 void TForm1::AyudaClick()
 {
+    if (!helpWindow_ && makeHelpWindow_)
+        helpWindow_ = makeHelpWindow_();
     if (helpWindow_)
         dialogs_.showModal(*helpWindow_);
 }
 
 void TForm1::Acercade1Click()
 {
+    if (!aboutBox_ && makeAboutBox_)
+        aboutBox_ = makeAboutBox_();
     if (aboutBox_)
         dialogs_.showModal(*aboutBox_);
 }

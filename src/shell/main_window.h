@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "shell/dialogs.h"
@@ -38,6 +39,11 @@ public:
     // The windows the menus open; they are created after this one.
     void setAboutBox(QDialog* about) { aboutBox_ = about; }
     void setHelpWindow(QDialog* help) { helpWindow_ = help; }
+    // Or made when first opened (and kept from then on), so that start-up
+    // spends nothing on windows that may never be opened.
+    using WindowMaker = std::function<QDialog*()>;
+    void setAboutBox(WindowMaker make) { makeAboutBox_ = std::move(make); }
+    void setHelpWindow(WindowMaker make) { makeHelpWindow_ = std::move(make); }
     void setNumberingDialog(TForm4* numbering) { numberingDialog_ = numbering; }
 
     // The clock and date formats of the printed sheet's title line; the
@@ -147,6 +153,8 @@ private:
     const NumberSettings& numberSettings_;
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
+    WindowMaker makeAboutBox_;
+    WindowMaker makeHelpWindow_;
     TForm4* numberingDialog_ = nullptr;
     const SheetClock* sheetClock_;
     std::unique_ptr<QPrinter> printer_;

@@ -47,6 +47,29 @@ StringGrid::StringGrid(int columnCount, int rowCount, QWidget* parent)
     setDefaultColumnWidth(defaultColumnWidth_);
     setDefaultRowHeight(rowHeight_);
     selectCell(1, 1);
+
+    // Rows are only ever added below the last one, where nothing in view
+    // moves: the table view would lay out and repaint every cell in view for
+    // that, so the grid updates the scroll bar and the area from the first
+    // new row down instead. Fewer rows go the table view's way.
+    disconnect(verticalHeader(), &QHeaderView::sectionCountChanged, this, nullptr);
+    connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, [this](int oldCount, int newCount) {
+        if (newCount <= oldCount) {
+            rowCountChanged(oldCount, newCount);
+            return;
+        }
+        const int offset = verticalHeader()->offset();
+        updateGeometries();
+        if (verticalHeader()->offset() != offset) {
+            // Scrolled to the end, the last row was aligned with the bottom
+            // edge; with more rows the view's contents move after all.
+            viewport()->update();
+            return;
+        }
+        const int top = std::max(oldCount > 0 ? rowViewportPosition(oldCount - 1) + rowHeight(oldCount - 1) : 0, 0);
+        if (top < viewport()->height())
+            viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+    });
 }
 
 void StringGrid::setDefaultColumnWidth(int width)

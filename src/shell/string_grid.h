@@ -26,6 +26,10 @@ public:
 
     QString cell(int column, int row) const { return store_->cell(column, row); }
     void setCell(int column, int row, const QString& text) { store_->setCell(column, row, text); }
+    void clearCells(int firstColumn, int lastColumn, int firstRow, int lastRow)
+    {
+        store_->clearCells(firstColumn, lastColumn, firstRow, lastRow);
+    }
 
     int rowCountShown() const { return store_->gridRowCount(); }
     void setRowCountShown(int rows) { store_->setGridRowCount(rows); }
