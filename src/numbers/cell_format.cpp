@@ -37,7 +37,7 @@ public:
     std::string text() const { return std::string(text_.data(), static_cast<std::size_t>(size_)); }
 
 private:
-    std::array<char, 96> text_{};
+    std::array<char, 96> text_; // only the first size_ are ever read
     int size_ = 0;
 };
 
@@ -113,7 +113,7 @@ std::string formatCellText(double value, CellFormat format, char32_t decimalSepa
         } else {
             // Keep k significant digits, rounding half away from zero.
             const int k = std::min(n + D, P);
-            std::array<char, kExpansionDigits> kept{};
+            std::array<char, kExpansionDigits> kept; // the first keptSize are set
             int keptSize = k;
             std::copy_n(d.digits.begin(), k, kept.begin());
             // At the full precision no digit is dropped, so none rounds.
