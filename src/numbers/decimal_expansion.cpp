@@ -32,16 +32,20 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// The nine decimal digits of value (below 10^9), with leading zeros.
+// The nine decimal digits of value (below 10^9), with leading zeros: value /
+// 10^8 as a 32.32 fixed-point number, rounded up, gives the first digit in its
+// integer part; each multiplication of the fraction by 100 gives two more.
+// Exact for every value below 10^9 (checked one by one).
 void writeNineDigits(std::uint32_t value, char* out)
 {
-    for (int i = 7; i >= 1; i -= 2) {
-        const std::uint32_t pair = value % 100;
-        value /= 100;
+    std::uint64_t t = (std::uint64_t(value) * 1441151881u >> 25) + 1; // 1441151881 = ceil(2^57 / 10^8)
+    out[0] = static_cast<char>('0' + (t >> 32));
+    for (int i = 1; i < 9; i += 2) {
+        t = (t & 0xFFFFFFFFu) * 100;
+        const auto pair = static_cast<std::size_t>(t >> 32);
         out[i] = kDigitPairs[2 * pair];
         out[i + 1] = kDigitPairs[2 * pair + 1];
     }
-    out[0] = static_cast<char>('0' + value);
 }
 
 constexpr std::uint64_t kLowest18Digits = 100000000000000000ULL; // 10^17

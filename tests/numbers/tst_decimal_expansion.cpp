@@ -46,6 +46,10 @@ private slots:
             QTest::addRow("2^%d", power) << std::ldexp(1.0, power) << true;
             QTest::addRow("2^%d, below", power) << std::nextafter(std::ldexp(1.0, power), 0.0) << true;
         }
+        // Digits written in two halves of nine: nines, zeros and carries at
+        // the ends of each half.
+        for (double v : {999999999.0, 100000000.0, 199999999.0, 123456789.0, 999999999999999.0, 1000000001.0})
+            QTest::addRow("%.0f", v) << v << true;
         QTest::newRow("largest below 10^18") << std::nextafter(1e18, 0.0) << true;
         QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << true;
         QTest::newRow("2.675") << 2.675 << true;
