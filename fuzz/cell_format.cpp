@@ -13,6 +13,7 @@
 
 #include "fuzz_support.h"
 #include "numbers/cell_format.h"
+#include "numbers/decimal_expansion.h"
 #include "numbers/number_reading.h"
 #include "numbers/utf8.h"
 
@@ -67,6 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(withinLimits, describe(v, precision, decimals, text) + ": the format should be refused");
 
     const std::string what = describe(v, precision, decimals, text);
+    // The expansion by integer arithmetic, where it answers, has the very
+    // digits of the conversion through std::to_chars.
+    if (std::isfinite(v) && v != 0) {
+        if (const auto exact = vexa::expandExactly(std::fabs(v))) {
+            const auto converted = vexa::expandByConversion(std::fabs(v));
+            require(exact->digits == converted.digits && exact->exponent == converted.exponent,
+                    what + ": the integer expansion differs from the conversion");
+        }
+    }
     if (std::isnan(v)) {
         require(text == "NAN", what);
         return 0;

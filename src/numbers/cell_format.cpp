@@ -4,45 +4,64 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
+#include "numbers/decimal_expansion.h"
 #include "numbers/result_columns.h"
 #include "numbers/utf8.h"
 
 namespace vexa {
 namespace {
 
-constexpr int kExpansionDigits = kMaxCellPrecision;
+// A cell text is built in place: at most a sign, 18 integer digits, a
+// separator of up to four bytes and 18 decimals, or the shorter exponent form.
+class TextBuffer {
+public:
+    void put(char c) { text_[size_++] = c; }
+    void put(const char* text, int count)
+    {
+        std::memcpy(text_.data() + size_, text, static_cast<std::size_t>(count));
+        size_ += count;
+    }
+    void fill(char c, int count)
+    {
+        std::memset(text_.data() + size_, c, static_cast<std::size_t>(count));
+        size_ += count;
+    }
+    void putInteger(int value)
+    {
+        const auto result = std::to_chars(text_.data() + size_, text_.data() + text_.size(), value);
+        size_ = static_cast<int>(result.ptr - text_.data());
+    }
+    std::string text() const { return std::string(text_.data(), static_cast<std::size_t>(size_)); }
 
-// Significant digits of |value| (no leading zeros) and its decimal exponent
-// n: the number of digits before the point, or minus the zeros after it.
-struct Decimal {
-    std::array<char, kExpansionDigits> digits{};
-    int exponent = 0;
+private:
+    std::array<char, 96> text_; // only the first size_ are ever read
+    int size_ = 0;
 };
 
-Decimal expand(double magnitude)
+// The separator as the cell shows it: a comma becomes a point.
+struct Separator {
+    char bytes[4];
+    int size;
+};
+
+Separator shownSeparator(char32_t decimalSeparator)
 {
-    // Scientific form with 17 digits after the point: 18 significant digits,
-    // correctly rounded, independent of the C library's locale.
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, kExpansionDigits - 1);
-    Decimal d;
-    const char* p = buffer.data();
-    d.digits[0] = p[0];
-    for (int i = 1; i < kExpansionDigits; ++i)
-        d.digits[i] = p[i + 1]; // skip the point
-    const char* e = p + kExpansionDigits + 1; // 'e'
-    int exp10 = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exp10);
-    d.exponent = exp10 + 1;
-    return d;
+    if (decimalSeparator == U'.' || decimalSeparator == U',')
+        return {{'.'}, 1};
+    const std::string encoded = utf8::encode(decimalSeparator);
+    Separator separator{{}, static_cast<int>(encoded.size())};
+    std::memcpy(separator.bytes, encoded.data(), encoded.size());
+    return separator;
 }
 
-std::string zeroText(int decimals, const std::string& separator)
+void putZero(TextBuffer& text, int decimals, const Separator& separator)
 {
-    return "0" + separator + std::string(static_cast<std::size_t>(decimals), '0');
+    text.put('0');
+    text.put(separator.bytes, separator.size);
+    text.fill('0', decimals);
 }
 
 } // namespace
@@ -73,73 +92,82 @@ std::string formatCellText(double value, CellFormat format, char32_t decimalSepa
         throw std::invalid_argument("cell format out of range");
     const int P = format.precision;
     const int D = format.decimals;
-    const std::string separator = utf8::encode(decimalSeparator);
+    const Separator separator = shownSeparator(decimalSeparator);
 
-    std::string text;
+    TextBuffer text;
     if (std::isnan(value)) {
-        text = "NAN";
+        text.put("NAN", 3);
     } else if (std::isinf(value)) {
-        text = value < 0 ? "-INF" : "INF";
+        if (value < 0)
+            text.put('-');
+        text.put("INF", 3);
     } else if (value == 0) {
-        text = zeroText(D, separator);
+        putZero(text, D, separator);
     } else {
         const bool negative = value < 0;
-        Decimal d = expand(std::fabs(value));
+        const DecimalExpansion d = expandDecimal(std::fabs(value));
         int n = d.exponent;
 
         if (n + D < 0) {
-            text = zeroText(D, separator);
+            putZero(text, D, separator);
         } else {
             // Keep k significant digits, rounding half away from zero.
             const int k = std::min(n + D, P);
-            std::string kept(d.digits.data(), static_cast<std::size_t>(k));
+            std::array<char, kExpansionDigits> kept; // the first keptSize are set
+            int keptSize = k;
+            std::copy_n(d.digits.begin(), k, kept.begin());
             // At the full precision no digit is dropped, so none rounds.
-            if (k < kExpansionDigits && d.digits[k] >= '5') {
+            if (k < kExpansionDigits && d.digits[static_cast<std::size_t>(k)] >= '5') {
                 int i = k - 1;
-                while (i >= 0 && kept[i] == '9') {
-                    kept[i] = '0';
+                while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') {
+                    kept[static_cast<std::size_t>(i)] = '0';
                     --i;
                 }
                 if (i >= 0) {
-                    ++kept[i];
+                    ++kept[static_cast<std::size_t>(i)];
                 } else {
-                    kept = "1";
+                    kept[0] = '1';
+                    keptSize = 1;
                     ++n;
                 }
             }
-            while (!kept.empty() && kept.back() == '0')
-                kept.pop_back();
+            while (keptSize > 0 && kept[static_cast<std::size_t>(keptSize - 1)] == '0')
+                --keptSize;
 
             if (negative)
-                text = "-";
+                text.put('-');
             if (n > P) {
-                text += kept[0];
-                if (kept.size() > 1)
-                    text += separator + kept.substr(1);
-                text += "E" + std::to_string(n - 1);
-            } else {
-                std::string integerPart;
-                std::string fraction;
-                if (n <= 0) {
-                    integerPart = "0";
-                    fraction.assign(static_cast<std::size_t>(std::min(-n, D)), '0');
-                    fraction += kept;
-                } else {
-                    integerPart = kept.substr(0, std::min<std::size_t>(kept.size(), n));
-                    integerPart.resize(static_cast<std::size_t>(n), '0');
-                    if (kept.size() > static_cast<std::size_t>(n))
-                        fraction = kept.substr(static_cast<std::size_t>(n));
+                text.put(kept[0]);
+                if (keptSize > 1) {
+                    text.put(separator.bytes, separator.size);
+                    text.put(kept.data() + 1, keptSize - 1);
                 }
-                fraction.resize(static_cast<std::size_t>(D), '0');
-                text += integerPart + separator + fraction;
+                text.put('E');
+                text.putInteger(n - 1);
+            } else {
+                // The decimals written, before padding with zeros to D.
+                int fractionSize = 0;
+                if (n <= 0) {
+                    const int zeros = std::min(-n, D);
+                    text.put('0');
+                    text.put(separator.bytes, separator.size);
+                    text.fill('0', zeros);
+                    text.put(kept.data(), std::min(keptSize, D - zeros));
+                    fractionSize = zeros + keptSize;
+                } else {
+                    const int integerDigits = std::min(keptSize, n);
+                    text.put(kept.data(), integerDigits);
+                    text.fill('0', n - integerDigits);
+                    text.put(separator.bytes, separator.size);
+                    fractionSize = keptSize - integerDigits;
+                    text.put(kept.data() + integerDigits, std::min(fractionSize, D));
+                }
+                if (fractionSize < D)
+                    text.fill('0', D - fractionSize);
             }
         }
     }
-
-    const auto comma = text.find(',');
-    if (comma != std::string::npos)
-        text[comma] = '.';
-    return text;
+    return text.text();
 }
 
 } // namespace vexa

@@ -176,6 +176,36 @@ std::optional<double> parseReal(std::string_view s, const RealSyntax& syntax)
     return value;
 }
 
+// A short plain decimal with a point: an optional minus, digits and at most
+// one point, nothing else. Such a text is already in std::from_chars' syntax
+// and too short to leave the range of a double, so it is read as it stands;
+// anything else is left to parseReal, which reads these texts the same way.
+constexpr std::size_t kLongestPlainDecimal = 32;
+
+std::optional<double> parsePlainDecimal(std::string_view s)
+{
+    if (s.empty() || s.size() > kLongestPlainDecimal)
+        return std::nullopt;
+    std::size_t i = s[0] == '-' ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i]))
+            digit = true;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (!digit)
+        return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (result.ec != std::errc() || result.ptr != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::int32_t readInteger(std::string_view text)
@@ -187,6 +217,10 @@ std::int32_t readInteger(std::string_view text)
 
 double readReal(std::string_view text, char32_t decimalSeparator)
 {
+    if (decimalSeparator == U'.') {
+        if (const auto value = parsePlainDecimal(text))
+            return *value;
+    }
     const RealSyntax syntax{{utf8::encode(decimalSeparator), std::string()}, true};
     if (const auto value = parseReal(text, syntax))
         return *value;
@@ -195,6 +229,10 @@ double readReal(std::string_view text, char32_t decimalSeparator)
 
 double readCellNumber(std::string_view text, char32_t decimalSeparator)
 {
+    if (decimalSeparator == U'.') {
+        if (const auto value = parsePlainDecimal(text))
+            return *value;
+    }
     RealSyntax syntax{{",", std::string()}, false};
     if (decimalSeparator != U',')
         syntax.separators[1] = utf8::encode(decimalSeparator);

@@ -12,12 +12,13 @@ std::array<double, kValueColumnCount> resultValues(const ColourCoordinates& c)
 std::array<std::string, kValueColumnCount> resultCellTexts(const ColourCoordinates& c, char32_t decimalSeparator)
 {
     const auto values = resultValues(c);
-    std::array<std::string, kValueColumnCount> texts;
-    for (int i = 0; i < kValueColumnCount; ++i) {
-        const int column = kFirstValueColumn + i;
-        texts[i] = formatCellText(values[i], cellFormatOfColumn(column), decimalSeparator);
-    }
-    return texts;
+    const auto text = [&](int i) {
+        return formatCellText(values[static_cast<std::size_t>(i)], cellFormatOfColumn(kFirstValueColumn + i),
+                              decimalSeparator);
+    };
+    // Each text made in its place rather than made and then copied there.
+    static_assert(kValueColumnCount == 8);
+    return {text(0), text(1), text(2), text(3), text(4), text(5), text(6), text(7)};
 }
 
 } // namespace vexa
