@@ -12,9 +12,6 @@
 
 namespace vexa {
 
-// Samples a results file, a chart or a sheet can hold: one grid's worth.
-inline constexpr std::int32_t kGridCapacity = kMaxNumFila - 1;
-
 // The table the window's grid holds after these samples were calculated one
 // by one: names in column 1, the cell texts of the values in columns 2 to 9,
 // and the empty row below the last sample. Throws BatchError for more than

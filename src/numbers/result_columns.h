@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "colour/colour_coordinates.h"
@@ -23,6 +24,11 @@ enum ResultColumn : int {
 };
 
 inline constexpr int kResultColumnCount = kBColumn + 1;
+// The grid holds at most 50 samples; NumFila, the row that takes the next
+// sample, runs from 1 (empty grid) to 51 (full grid).
+inline constexpr std::int32_t kGridCapacity = 50;
+inline constexpr std::int32_t kMaxNumFila = kGridCapacity + 1;
+
 inline constexpr int kFirstValueColumn = kXColumn;
 inline constexpr int kLastValueColumn = kBColumn;
 inline constexpr int kValueColumnCount = kLastValueColumn - kFirstValueColumn + 1;

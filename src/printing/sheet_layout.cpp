@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "common/checked_int.h"
+#include "numbers/result_columns.h"
 
 namespace vexa {
 
@@ -60,9 +61,8 @@ std::int32_t stepped(std::int32_t start, std::int32_t i, std::int32_t step)
     return checkedAdd(start, checkedMul(i, step));
 }
 
-constexpr std::int32_t kMaxNumFila = 51; // 50 samples fill the grid
-constexpr int kLastColumn = 9;
-constexpr int kColumnRuleCount = 8;
+// A rule left of each value column: between the names and X, and between values.
+constexpr int kColumnRuleCount = kValueColumnCount;
 
 // Vertical measures, fractions of the height.
 constexpr Fraction kTitleTop = fraction("0.01259763164525069287");
@@ -174,9 +174,9 @@ std::vector<SheetOperation> layoutResultsSheet(std::int32_t width, std::int32_t 
             ops.push_back(SheetOperation::textAt({x, stepped(y0, r, p)},
                                                  content.cell ? content.cell(column, r) : QString()));
     };
-    cellColumn(0, scaled(width, kNumberText));
-    cellColumn(1, scaled(width, kNameText));
-    for (int c = 2; c <= kLastColumn; ++c)
+    cellColumn(kRowNumberColumn, scaled(width, kNumberText));
+    cellColumn(kNameColumn, scaled(width, kNameText));
+    for (int c = kFirstValueColumn; c <= kLastValueColumn; ++c)
         cellColumn(c, stepped(v, c, q));
     return ops;
 }

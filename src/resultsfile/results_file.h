@@ -13,10 +13,11 @@
 #include <sys/types.h>
 #include <vector>
 
+#include "numbers/result_columns.h"
+
 namespace vexa {
 
-inline constexpr int kFileColumnCount = 9;  // grid columns 1 to 9; column 0 is not stored
-inline constexpr std::int32_t kMaxNumFila = 51; // a full grid of 50 samples
+inline constexpr int kFileColumnCount = kLastValueColumn; // grid columns 1 to 9; column 0 is not stored
 inline constexpr std::size_t kLineSlots = kFileColumnCount * kMaxNumFila; // 459
 // Fewer lines than this would give no row at all.
 inline constexpr std::size_t kMinLineCount = kFileColumnCount - 1;

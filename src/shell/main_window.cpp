@@ -42,7 +42,6 @@ namespace vexa {
 
 namespace {
 
-constexpr int kGridCapacity = 50;    // samples in one grid
 constexpr int kInitialRowCount = 13; // header row and rows 1 to 12
 const QString kFullGridPrompt = QStringLiteral("Number of samples in every grid <= 50");
 
